@@ -1,0 +1,68 @@
+#pragma once
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+#include <functional>
+
+class QPlainTextEdit;
+
+namespace platform {
+
+// A label that reports clicks and mouse moves (it takes the move, so the move
+// does not reach the panel behind it).
+class VbLabel : public QLabel {
+  Q_OBJECT
+ public:
+  explicit VbLabel(const QString& text = QString(), QWidget* parent = nullptr);
+  // Show the pointing hand over the label.
+  void setLinkPointer(bool on);
+ signals:
+  void Click();
+  void MouseMove();
+ protected:
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+ private:
+  bool pressed_ = false;
+};
+
+// A button whose value is true only while its own click is being handled.
+class VbButton : public QPushButton {
+  Q_OBJECT
+ public:
+  explicit VbButton(const QString& caption = QString(), QWidget* parent = nullptr);
+  bool value() const { return value_; }
+ signals:
+  void Click();
+ private:
+  bool value_ = false;
+};
+
+// Calls handler(keyAscii) for every typed character of a text box, as a
+// key-press filter: setting keyAscii to 0 drops the key, another value types
+// that character instead. Backspace is 8, Enter 13.
+void onKeyPress(QWidget* box, std::function<void(int& keyAscii)> handler);
+// Calls the handlers when focus moves into or out of a widget.
+void onFocus(QWidget* w, std::function<void()> gotFocus, std::function<void()> lostFocus);
+// A widget that reports mouse moves over itself (for panels behind labels).
+void onMouseMove(QWidget* w, std::function<void()> handler);
+// A widget that reports clicks on itself.
+void onClick(QWidget* w, std::function<void()> handler);
+
+// Multi-line box text with CR LF line breaks.
+QString plainText(const QPlainTextEdit* box);
+
+// Give a control its name, and its accessible name (the caption when none is
+// given).
+template <class W>
+W* named(W* w, const QString& objectName, const QString& accessible = QString()) {
+  w->setObjectName(objectName);
+  if (!accessible.isEmpty()) w->setAccessibleName(accessible);
+  return w;
+}
+// The text of a caption without its access-key marks ("&Save" -> "Save").
+QString stripAccel(const QString& caption);
+
+}  // namespace platform

@@ -1,0 +1,101 @@
+#pragma once
+#include <QMainWindow>
+#include <array>
+
+#include "platform/Controls.h"
+#include "platform/Forms.h"
+#include "platform/RichTextBox.h"
+
+class QAction;
+class QFrame;
+class QLineEdit;
+class QMdiArea;
+class QPlainTextEdit;
+
+// The main window: a frame whose docked strips every mode shares (banner,
+// mode buttons, querent strip, welcome panel, report panel, bottom strip)
+// and whose client area holds the modes' child windows.
+class frmMDI : public QMainWindow, public platform::Form {
+  Q_OBJECT
+ public:
+  frmMDI();
+
+  QMdiArea* mdiArea() const { return mdiArea_; }
+
+  // Strips and panels.
+  QWidget* Picture6;            // banner strip
+  platform::VbLabel* lblQuorvaleBanner;
+  QWidget* Picture1;            // mode strip
+  QFrame* picButtonContainer;
+  std::array<platform::VbButton*, 3> cmdSelectOption;
+  QLabel* Picture2;
+  QLabel* Picture3;
+  QLabel* Picture4;
+  QWidget* picTop;              // querent strip
+  QLabel* lblName;
+  QLineEdit* txtName;
+  QLabel* lblDOB;
+  QLineEdit* txtDOB;
+  QLabel* lblCountry;
+  QLineEdit* txtCountry;
+  QLabel* lblQ;
+  QPlainTextEdit* txtQ;
+  platform::VbButton* cmdSave;
+  platform::VbButton* cmdPrint;
+  QWidget* picMain;             // welcome panel
+  std::array<platform::VbLabel*, 6> lblCaption;
+  QWidget* PicCoBrand;          // bottom strip
+  platform::VbButton* cmdMdiExit;
+  platform::VbLabel* Label7;
+  QWidget* picRight;            // report panel
+  platform::RichTextBox* RTB;
+  platform::RichTextBox* rtb1;  // hidden print composition box
+
+  // Menus.
+  QAction* mnuFile;
+  QAction* mnuExit;
+  QAction* mnuHelp;
+  QAction* mnuOnline;
+  QAction* mnuVisit;
+  QAction* mnuUpdate;
+  QAction* mnuAbout;
+  QAction* mnuDonate;
+  QAction* mkmoney;
+
+  // Handlers.
+  void cmdSelectOption_Click(int index);
+  void lblCaption_Click(int index);
+  void lblCaption_MouseMove(int index);
+  void picMain_MouseMove();
+  void cmdMdiExit_Click();
+  void mnuExit_Click();
+  void cmdSave_Click();
+  void cmdPrint_Click();
+  void MDIForm_Resize();
+
+  // The querent strip's multi-line question, with CR LF breaks.
+  QString questionText() const;
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload(bool& cancel) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  void chooseMode(int mode, bool fromButton, int labelIndex);
+  QMdiArea* mdiArea_;
+};
+
+namespace shell {
+// Child windows go into the main window's client area (loading it first).
+void installMdiHost();
+// The program's start: refuses a second instance, runs the update reminder
+// and shows the main window. False when the program is to end at once.
+bool startProgram();
+// The first window of a mode, shown and placed top-centre; nothing when the
+// mode has no window yet.
+void openModeWindow(int mode);
+// The windows the mode switch unloads, in order (17 requests).
+const QStringList& modeSwitchUnloads();
+}  // namespace shell
