@@ -1,0 +1,6 @@
+#include "tarot/TarotReadingState.h"
+
+TarotReadingState& tarotState() {
+  static TarotReadingState state;
+  return state;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+class QLabel;
+
+// Turns the picture shown in a picture box in place: a quarter turn
+// clockwise (the box's width and height swap) or a half turn.
+void RotatePicture90(QLabel* box);
+void RotatePicture180(QLabel* box);
