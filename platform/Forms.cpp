@@ -86,9 +86,9 @@ void Form::ShowModal() {
 
 void Form::Hide() { frame()->hide(); }
 
-bool Form::Visible() const { return frame()->isVisible(); }
+bool Form::FormVisible() const { return frame()->isVisible(); }
 
-void Form::setVisible(bool v) {
+void Form::setFormVisible(bool v) {
   if (v)
     Show();
   else
@@ -110,7 +110,7 @@ void Form::placeTopCentre() {
 }
 
 void Forms::add(std::type_index type, Form* f) {
-  registry().push_back(Entry{type, f, f->window()});
+  registry().push_back(Entry{type, f, f->formWidget()});
 }
 
 Form* Forms::lookup(std::type_index type) {
@@ -123,7 +123,7 @@ Form* Forms::lookup(std::type_index type) {
 
 void Forms::load(Form* f) {
   f->state_ = Form::State::Loading;
-  QWidget* w = f->window();
+  QWidget* w = f->formWidget();
   if (f->kind() == Form::Kind::MdiChild && hostProvider()) {
     if (QMdiArea* area = hostProvider()()) {
       f->sub_ = area->addSubWindow(w);
@@ -177,13 +177,13 @@ bool Forms::unload(Form* f) {
   if (f->sub_ && f->sub_->mdiArea()) f->sub_->mdiArea()->removeSubWindow(f->sub_);
   emit f->notifier()->unloaded();
   outer->deleteLater();
-  if (outer != f->window()) f->window()->deleteLater();
+  if (outer != f->formWidget()) f->formWidget()->deleteLater();
   return true;
 }
 
 Form* Forms::findByName(const QString& name) {
   for (Form* f : loadedForms())
-    if (f->window()->objectName() == name) return f;
+    if (f->formWidget()->objectName() == name) return f;
   return nullptr;
 }
 

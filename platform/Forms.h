@@ -35,7 +35,7 @@ class Form {
   Form(QWidget* window, Kind kind = Kind::TopLevel);
   virtual ~Form();
 
-  QWidget* window() const { return window_; }
+  QWidget* formWidget() const { return window_; }
   // The outer widget: the MDI sub-window for a child window, else the window.
   QWidget* frame() const;
   Kind kind() const { return kind_; }
@@ -48,8 +48,8 @@ class Form {
   // Show modally: returns when the window has been unloaded.
   void ShowModal();
   void Hide();
-  bool Visible() const;
-  void setVisible(bool v);
+  bool FormVisible() const;
+  void setFormVisible(bool v);
 
   // Outer geometry in twips (15 twips to the pixel). For a child window the
   // position is within the frame's client area.

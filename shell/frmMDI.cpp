@@ -8,6 +8,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "platform/Services.h"
@@ -75,7 +77,6 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   setObjectName(QStringLiteral("frmMDI"));
   setWindowTitle(QStringLiteral("Auravane v1.15"));
   setWindowIcon(shell::programIcon());
-  fillColour(this, Qt::black);
 
   auto* central = new QWidget(this);
   central->setObjectName(QStringLiteral("frmMDI_client"));
@@ -393,6 +394,10 @@ bool shell::startProgram() {
   }
   UpdateReminder();
   frmMDI* mdi = platform::Forms::get<frmMDI>();
+  // Without a window manager a maximise request is not honoured: take the
+  // screen's free area first.
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    mdi->setGeometry(screen->availableGeometry());
   mdi->showMaximized();
   return true;
 }

@@ -1,0 +1,172 @@
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTextBlock>
+
+#include "platform/Forms.h"
+#include "platform/RichTextBox.h"
+#include "platform/VbString.h"
+#include "shell/frmMDI.h"
+#include "testsupport.h"
+
+using platform::Forms;
+
+namespace {
+
+struct Counters {
+  int loads = 0, queries = 0, unloads = 0;
+  bool refuse = false;
+};
+Counters counters;
+
+class Child : public QWidget, public platform::Form {
+ public:
+  Child() : platform::Form(this, Kind::MdiChild) { setObjectName("child"); }
+  std::function<void()> duringUnload;
+ protected:
+  void Form_Load() override { ++counters.loads; }
+  void Form_QueryUnload(bool& cancel) override {
+    ++counters.queries;
+    cancel = counters.refuse;
+  }
+  void Form_Unload(bool&) override {
+    ++counters.unloads;
+    if (duringUnload) duringUnload();
+  }
+};
+
+class Lone : public QWidget, public platform::Form {
+ public:
+  Lone() : platform::Form(this) { setObjectName("lone"); }
+  void Form_Load() override { ++counters.loads; }
+};
+
+}  // namespace
+
+class TestPlatform : public QObject {
+  Q_OBJECT
+ private slots:
+  void init() {
+    testsupport::resetProgram();
+    counters = Counters();
+  }
+
+  void windowLoadsOnFirstTouchOnly() {
+    QVERIFY(!Forms::find<Lone>());
+    Lone* a = Forms::get<Lone>();
+    QCOMPARE(Forms::get<Lone>(), a);
+    QCOMPARE(counters.loads, 1);
+    QVERIFY(Forms::unload<Lone>());
+    QVERIFY(!Forms::find<Lone>());
+    QVERIFY(Forms::unload<Lone>());  // not loaded: nothing happens
+    Forms::get<Lone>();
+    QCOMPARE(counters.loads, 2);  // a new instance, loaded afresh
+  }
+
+  // Unloading from inside the window's own handler keeps the object alive
+  // until control returns to the event loop.
+  void destructionIsDeferred() {
+    Child* c = Forms::get<Child>();
+    QPointer<QWidget> guard(c);
+    QVERIFY(Forms::unload(c));
+    QVERIFY(guard);
+    QVERIFY(!c->isLoaded());
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!guard);
+  }
+
+  void refusalAndReentry() {
+    Child* c = Forms::get<Child>();
+    counters.refuse = true;
+    QVERIFY(!Forms::unload(c));
+    QVERIFY(c->isLoaded());
+    counters.refuse = false;
+    c->duringUnload = [c] { Forms::unload(c); };  // re-entered: no second run
+    QVERIFY(Forms::unload(c));
+    QCOMPARE(counters.unloads, 1);
+    QCOMPARE(counters.queries, 2);
+  }
+
+  void closeBoxGoesThroughUnload() {
+    Child* c = Forms::get<Child>();
+    c->frame()->close();
+    QCOMPARE(counters.unloads, 1);
+    QVERIFY(!Forms::find<Child>());
+  }
+
+  // A child window sits in the main window's client area, visible once
+  // loaded; the main window unloads its children before itself.
+  void childWindowsLiveInTheFrame() {
+    frmMDI* m = Forms::get<frmMDI>();
+    Child* c = Forms::get<Child>();
+    QVERIFY(c->frame() != c->formWidget());
+    QCOMPARE(qobject_cast<QMdiSubWindow*>(c->frame())->mdiArea(), m->mdiArea());
+    QVERIFY(!c->frame()->isHidden());
+    c->setLeft(300);
+    c->setTop(0);
+    QCOMPARE(c->Left(), 300.0);
+    QCOMPARE(c->frame()->pos(), QPoint(20, 0));
+    QCOMPARE(Forms::findByName("child"), static_cast<platform::Form*>(c));
+    Forms::unload(m);
+    QCOMPARE(counters.unloads, 1);
+    QVERIFY(Forms::loadedForms().empty());
+  }
+
+  void richTextPositionsCountLineBreaksTwice() {
+    platform::RichTextBox box;
+    box.setSelText("ab\r\ncd\r\n");
+    QCOMPARE(box.Text(), QString("ab\r\ncd\r\n"));
+    QCOMPARE(box.SelStart(), 8);
+    box.setSelStart(4);
+    box.setSelLength(2);
+    QCOMPARE(box.SelText(), QString("cd"));
+    box.setSelStart(box.Text().size());
+    box.setSelBold(true);
+    box.setSelText("X");
+    box.setSelBold(false);
+    box.setSelText("y");
+    QCOMPARE(box.Text(), QString("ab\r\ncd\r\nXy"));
+    const QTextBlock last = box.document()->lastBlock();
+    QVERIFY(last.begin().fragment().charFormat().fontWeight() >= QFont::Bold);
+    QCOMPARE(last.begin().fragment().text(), QString("X"));
+    box.setSelStart(0);
+    box.setSelAlignment(2);
+    QCOMPARE(box.document()->firstBlock().blockFormat().alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    box.setText("");
+    QCOMPARE(box.Text(), QString());
+    QCOMPARE(box.SelStart(), 0);
+  }
+
+  void vbFunctions() {
+    using namespace platform::vb;
+    QCOMPARE(Trim("  a b \t "), QString("a b \t"));
+    QCOMPARE(Round(0.5), 0.0);
+    QCOMPARE(Round(1.5), 2.0);
+    QCOMPARE(Round(2.5), 2.0);
+    QCOMPARE(Round(-0.5), 0.0);
+    QCOMPARE(Int(-0.5), -1LL);
+    QCOMPARE(Int(77.99), 77LL);
+    QCOMPARE(Val(" 12ab"), 12.0);
+    QCOMPARE(Val("-3.5x"), -3.5);
+    QCOMPARE(Val("x1"), 0.0);
+    QCOMPARE(InStr("hello", "l"), 3);
+    QCOMPARE(InStr("hello", "z"), 0);
+    QCOMPARE(toCrLf("a\nb\rc\r\nd"), QString("a\r\nb\r\nc\r\nd"));
+  }
+
+  // The generator's values lie on a 2^-24 grid in [0, 1), so Int(n * r)
+  // never reaches n.
+  void generatorStaysBelowOne() {
+    platform::Lcg24 g(1);
+    for (int i = 0; i < 100000; ++i) {
+      const double r = g.next();
+      QVERIFY(r >= 0.0 && r < 1.0);
+      QCOMPARE(double(qint64(r * (1 << 24))), r * (1 << 24));
+      QVERIFY(platform::vb::Int(78 * r) < 78);
+    }
+  }
+};
+
+AURAVANE_TEST_MAIN(TestPlatform)
+#include "test_platform.moc"
