@@ -57,41 +57,70 @@ QIcon programIcon() {
 
 QPixmap modeIcon(int mode, int size) {
   const QString path = QStringLiteral(":/art/mode-%1.png").arg(mode);
+  if (QFile::exists(path)) return fromResourceOr(path, QPixmap());
+  // Drawn from shapes only: a glyph would make the first paint of the main
+  // window wait for font fall-back look-ups.
   QPixmap pm(size, size);
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::TextAntialiasing);
   const QColor grounds[3] = {QColor(30, 90, 160), QColor(110, 30, 120), QColor(20, 110, 80)};
+  const QColor gold(240, 210, 120), cream(250, 245, 230);
+  const double s = size;
   p.setBrush(grounds[qBound(0, mode, 2)]);
-  p.setPen(QPen(QColor(240, 210, 120), qMax(1.0, size / 16.0)));
-  p.drawRoundedRect(QRectF(1, 1, size - 2, size - 2), size / 6.0, size / 6.0);
-  p.setPen(QColor(255, 240, 200));
-  QFont f(QStringLiteral("DejaVu Serif"));
-  f.setBold(true);
-  f.setPixelSize(int(size * 0.5));
-  p.setFont(f);
-  const char* marks[3] = {"9", "\u2605", "\u2648"};
-  QString mark = QString::fromUtf8(marks[qBound(0, mode, 2)]);
-  if (mode == 1) {
-    // A small card with a star for the tarot mode.
-    p.setBrush(QColor(250, 245, 230));
-    p.setPen(QPen(QColor(60, 30, 70), 1));
-    p.drawRoundedRect(QRectF(size * 0.3, size * 0.15, size * 0.4, size * 0.7), 2, 2);
-    p.setPen(QColor(140, 40, 120));
-    f.setPixelSize(int(size * 0.35));
-    p.setFont(f);
-    p.drawText(QRectF(size * 0.3, size * 0.15, size * 0.4, size * 0.7), Qt::AlignCenter, mark);
-  } else if (mode == 2) {
-    p.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, QStringLiteral("7"));
-    p.setBrush(QColor(250, 245, 230));
+  p.setPen(QPen(gold, qMax(1.0, s / 16.0)));
+  p.drawRoundedRect(QRectF(1, 1, s - 2, s - 2), s / 6.0, s / 6.0);
+  auto star = [&](QPointF c, double r, const QColor& col) {
+    QPainterPath path;
+    for (int i = 0; i < 10; ++i) {
+      const double a = qDegreesToRadians(-90.0 + i * 36.0);
+      const double rr = i % 2 ? r * 0.45 : r;
+      const QPointF pt(c.x() + rr * std::cos(a), c.y() + rr * std::sin(a));
+      if (i == 0) path.moveTo(pt);
+      else path.lineTo(pt);
+    }
+    path.closeSubpath();
     p.setPen(Qt::NoPen);
-    p.drawEllipse(QPointF(size * 0.78, size * 0.25), size * 0.1, size * 0.1);
-  } else {
-    p.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, mark);
+    p.setBrush(col);
+    p.drawPath(path);
+  };
+  switch (qBound(0, mode, 2)) {
+    case 0: {
+      // Numbers: a ring of nine points around a centre.
+      p.setPen(Qt::NoPen);
+      p.setBrush(cream);
+      for (int i = 0; i < 9; ++i) {
+        const double a = qDegreesToRadians(-90.0 + i * 40.0);
+        p.drawEllipse(QPointF(s / 2 + s * 0.3 * std::cos(a), s / 2 + s * 0.3 * std::sin(a)), s * 0.06, s * 0.06);
+      }
+      p.setBrush(gold);
+      p.drawEllipse(QPointF(s / 2, s / 2), s * 0.1, s * 0.1);
+      break;
+    }
+    case 1: {
+      // A card with a star.
+      const QRectF card(s * 0.28, s * 0.14, s * 0.44, s * 0.72);
+      p.setBrush(cream);
+      p.setPen(QPen(QColor(60, 30, 70), 1));
+      p.drawRoundedRect(card, 2, 2);
+      star(card.center(), s * 0.16, QColor(150, 40, 130));
+      break;
+    }
+    default: {
+      // A card beside a ring of points: cards and numbers together.
+      const QRectF card(s * 0.16, s * 0.18, s * 0.38, s * 0.64);
+      p.setBrush(cream);
+      p.setPen(QPen(QColor(40, 60, 40), 1));
+      p.drawRoundedRect(card, 2, 2);
+      star(card.center(), s * 0.12, QColor(20, 110, 80));
+      p.setPen(Qt::NoPen);
+      p.setBrush(gold);
+      for (int i = 0; i < 3; ++i) p.drawEllipse(QPointF(s * 0.72, s * (0.3 + 0.2 * i)), s * 0.07, s * 0.07);
+      break;
+    }
   }
   p.end();
-  return fromResourceOr(path, pm);
+  return pm;
 }
 
 }  // namespace shell
