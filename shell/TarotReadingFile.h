@@ -1,0 +1,45 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <vector>
+
+struct TarotReadingState;
+
+// The saved tarot reading (".lqs"): one encoded line each for the spread
+// name ("s"), the deck letter ("d"), a card per position ("c") and each
+// reversed card ("r"). Every line, tag and value alike, goes through
+// EncodeText and ends with CR LF. The file holds no querent details.
+namespace TarotReadingFile {
+
+struct Reading {
+  QString spreadName;
+  QString deckLetter;
+  std::vector<int> cards;     // by position
+  std::vector<int> reversed;  // card numbers, in the order they were turned
+};
+
+// Files larger than this are refused unread.
+constexpr qint64 kMaxFileSize = 64 * 1024;
+
+QByteArray encode(const Reading& r);
+// The reading on the board as Save writes it: a manual reading writes every
+// element of its card list, an automatic one all but the spare last element.
+Reading fromState(const TarotReadingState& s);
+
+// Reads a file's bytes. Lines may end in CR LF, CR or LF and come in any
+// order; unknown tags and empty lines are passed over; the last "s" and "d"
+// lines count. Refused (nothing returned) when the file has no "s" or no "d"
+// line, a deck letter other than "r" or "m", a card value that is not a
+// whole number from 0 to 77, or a card count and spread name for which the
+// board has no layout.
+std::optional<Reading> decode(const QByteArray& bytes);
+
+// Reads and decodes a file; nothing when it cannot be read, is too large or
+// is refused by decode.
+std::optional<Reading> load(const QString& path);
+// Writes through a temporary file, so a failed write leaves an existing file
+// whole. False when anything failed.
+bool save(const QString& path, const Reading& r);
+
+}  // namespace TarotReadingFile
