@@ -121,6 +121,7 @@ Services realServices() {
     std::fflush(nullptr);
     std::_Exit(0);
   };
+  s.programFolder = [] { return QCoreApplication::applicationDirPath(); };
   return s;
 }
 
@@ -142,7 +143,7 @@ void ClearClipboard() {
 
 QString programTitle() { return QStringLiteral("Auravane"); }
 
-QString programFolder() { return QCoreApplication::applicationDirPath(); }
+QString programFolder() { return current().programFolder(); }
 
 QString exeName() {
   return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();

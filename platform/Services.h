@@ -56,6 +56,8 @@ struct Services {
   std::function<void(const QUrl&)> openUrl;
   // End the program. The real one does not return.
   std::function<void()> endProgram;
+  // The folder that holds the program.
+  std::function<QString()> programFolder;
 };
 
 // The services in force.

@@ -1,11 +1,15 @@
 #include "platform/Forms.h"
 #include "shell/frmMDI.h"
+#include "tarot/frmTarotOpen.h"
 
 // The first window of each mode. A mode whose windows are not part of the
 // program yet opens nothing.
 void shell::openModeWindow(int mode) {
   platform::Form* first = nullptr;
   switch (mode) {
+    case 1:
+      first = platform::Forms::get<frmTarotOpen>();
+      break;
     default:
       break;
   }

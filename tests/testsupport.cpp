@@ -66,6 +66,8 @@ void installFakes() {
   };
   s.openUrl = [](const QUrl& u) { fakes().urls << u; };
   s.endProgram = [] { ++fakes().endCalls; };
+  // The program's own folder, unless a test points it elsewhere.
+  s.programFolder = platform::realServices().programFolder;
 }
 
 void resetProgram() {
