@@ -82,6 +82,7 @@ int majorTraditionalNumber(int number) {
 }
 
 QString picturePath(const QString& deckLetter, int number) {
+  if (!isCard(number)) return QString();
   return platform::programFolder() + QStringLiteral("/cards/") + deckLetter +
          QString::number(number) + QStringLiteral(".jpg");
 }

@@ -32,7 +32,8 @@ bool minorOf(int number, Suit* suit, int* value);
 int majorTraditionalNumber(int number);
 
 // The picture of a card in a deck ("r" or "m"):
-// <program folder>/cards/<deck><number>.jpg
+// <program folder>/cards/<deck><number>.jpg; empty for a number that names
+// no card.
 QString picturePath(const QString& deckLetter, int number);
 
 }  // namespace TarotCardTable

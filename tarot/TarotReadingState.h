@@ -13,8 +13,12 @@ class CardList {
   int count() const { return values_ ? int(values_->size()) : 0; }
   // Back to the state without bounds.
   void erase() { values_.reset(); }
-  // Elements 0..upper, all 0.
-  void redim(int upper) { values_ = std::vector<int>(std::size_t(upper + 1), 0); }
+  // Elements 0..upper, all 0. A list with bounds always holds at least one
+  // element, so an upper bound below 0 leaves the list without bounds.
+  void redim(int upper) {
+    if (upper < 0) values_.reset();
+    else values_ = std::vector<int>(std::size_t(upper) + 1, 0);
+  }
   // One more element at the end (the first makes elements 0..0).
   void append(int value) {
     if (!values_) values_.emplace();

@@ -8,6 +8,7 @@
 #include "platform/Forms.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
+#include "tarot/TarotReadingState.h"
 
 namespace testsupport {
 
@@ -71,6 +72,7 @@ void resetProgram() {
   platform::Forms::destroyAll();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   shell::shellState() = shell::ShellState();
+  tarotState() = TarotReadingState();
   installFakes();
 }
 
