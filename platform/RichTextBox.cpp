@@ -1,12 +1,18 @@
 #include "platform/RichTextBox.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScrollBar>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
 #include <memory>
+#include <optional>
 
 #include "platform/Services.h"
 #include "platform/VbString.h"
@@ -240,6 +246,47 @@ void RichTextBox::mousePressEvent(QMouseEvent* e) {
   if (urlDetect_ && e->button() == Qt::LeftButton) address = urlAt(e->position().toPoint());
   QTextEdit::mousePressEvent(e);  // the press still reaches the box
   if (!address.isEmpty()) emit urlClicked(address);
+}
+
+namespace {
+
+// The format of a block made only of underlined spaces, or nothing.
+std::optional<QTextCharFormat> ruleFormat(const QTextBlock& b) {
+  if (b.length() <= 1) return std::nullopt;
+  std::optional<QTextCharFormat> format;
+  for (auto it = b.begin(); !it.atEnd(); ++it) {
+    const QTextFragment f = it.fragment();
+    if (!f.charFormat().fontUnderline()) return std::nullopt;
+    for (QChar ch : f.text())
+      if (ch != QLatin1Char(' ')) return std::nullopt;
+    if (!format) format = f.charFormat();
+  }
+  return format;
+}
+
+}  // namespace
+
+void RichTextBox::paintEvent(QPaintEvent* e) {
+  QTextEdit::paintEvent(e);
+  QAbstractTextDocumentLayout* layout = document()->documentLayout();
+  const QPointF offset(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+  const QRectF exposed = QRectF(e->rect()).translated(-offset);
+  QPainter p(viewport());
+  p.translate(offset);
+  for (QTextBlock b = cursorForPosition(QPoint(0, 0)).block(); b.isValid(); b = b.next()) {
+    const QRectF r = layout->blockBoundingRect(b);
+    if (r.top() > exposed.bottom()) break;
+    if (r.bottom() < exposed.top() || !b.layout() || b.layout()->lineCount() == 0) continue;
+    const std::optional<QTextCharFormat> f = ruleFormat(b);
+    if (!f) continue;
+    const QTextLine line = b.layout()->lineAt(0);
+    const QFontMetricsF fm(f->font());
+    const qreal y = r.top() + line.y() + line.ascent() + fm.underlinePos();
+    p.setPen(QPen(f->hasProperty(QTextFormat::ForegroundBrush) ? f->foreground().color()
+                                                               : palette().color(QPalette::Text),
+                  qMax<qreal>(1.0, fm.lineWidth())));
+    p.drawLine(QPointF(r.left() + line.x(), y), QPointF(r.right(), y));
+  }
 }
 
 void RichTextBox::mouseMoveEvent(QMouseEvent* e) {

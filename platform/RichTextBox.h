@@ -57,6 +57,10 @@ class RichTextBox : public QTextEdit {
  protected:
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
+  // A line that holds nothing but underlined spaces is a rule: it is drawn
+  // as a line across the box, where the text layout would draw nothing
+  // (spaces at a line's end take no room and get no underline).
+  void paintEvent(QPaintEvent* e) override;
 
  private:
   void refreshUrlMarks();

@@ -311,6 +311,28 @@ class TestReadingText : public QObject {
     QVERIFY(!rtb()->SelBold());
   }
 
+  // A rule shows as one horizontal line across the box, not as blank or
+  // wrapped lines; the report's text stays as written.
+  void ruleShowsAsLine() {
+    auto linesAcross = [] {
+      const QImage img = rtb()->viewport()->grab().toImage();
+      int rows = 0;
+      for (int y = 0; y < img.height(); ++y) {
+        int dark = 0;
+        for (int x = 0; x < img.width(); ++x) dark += qGray(img.pixel(x, y)) < 128;
+        rows += dark > img.width() * 9 / 10;
+      }
+      return rows;
+    };
+    rtb()->setText(QStringLiteral("Spread Type"));
+    QCOMPARE(linesAcross(), 0);
+    rtb()->setText(QString());
+    WriteSpreadHeader(QStringLiteral("-1"));
+    const int rows = linesAcross();
+    QVERIFY(rows >= 1 && rows <= 2);
+    QVERIFY(rtb()->Text().contains(kRule + QStringLiteral("\r\n")));
+  }
+
   // Closing every window ends the program, as quitting does.
   void unloadAllForms() {
     QVERIFY(platform::Forms::isLoaded<frmMDI>());
