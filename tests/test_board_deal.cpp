@@ -16,6 +16,7 @@
 #include "tarot/TarotCardTable.h"
 #include "tarot/TarotReadingState.h"
 #include "tarot/TarotSpreadTable.h"
+#include "reportmarkup.h"
 #include "testsupport.h"
 
 using platform::Forms;
@@ -436,6 +437,26 @@ class TestBoardDeal : public QObject {
     QCOMPARE(draws, 1 + CardDeal::kMaxAttemptsPerPosition);
     QVERIFY(board->p[0]->isHidden());
     QVERIFY(!board->isDealing());
+  }
+
+  // The report of a deal: one header, then each dealt card in its position,
+  // reversed ones marked, the spare element left out; shown from its top.
+  void reportOfDeal() {
+    chooseReading(4, QStringLiteral("Three Cards"), 3);
+    scriptRnd({valueFor(0, 0, 78), valueFor(14, 0, 78), valueFor(57, 0, 78), 0.9, 0.1, 0.6});
+    Forms::get<frmAuto>();
+    const TarotSpreadTable::Spread& three = TarotSpreadTable::row(3);
+    auto title = [&three](int i) { return '*' + three.positionTexts[std::size_t(i)].title + '*'; };
+    auto meaning = [&three](int i) { return three.positionTexts[std::size_t(i)].meaning; };
+    platform::RichTextBox* rtb = Forms::get<frmMDI>()->RTB;
+    reportmarkup::compareReport(
+        rtb, reportmarkup::invitation() << QStringList{
+                 "*Spread Type - Three Cards*", three.description, "", "_{512}_", "",
+                 title(0), meaning(0), "*Death - Reversed*", TarotCardTable::reversedMeaning(0), "_{512}_",
+                 title(1), meaning(1), "", "*The Lovers*", TarotCardTable::uprightMeaning(14), "_{512}_",
+                 title(2), meaning(2), "", "*Ace of Cups - Reversed*",
+                 TarotCardTable::reversedMeaning(57), "_{512}_", "", reportmarkup::closingLine(), ""});
+    QCOMPARE(rtb->SelStart(), 0);
   }
 
   // The board's menus and what they do.
