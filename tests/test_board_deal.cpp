@@ -248,6 +248,7 @@ class TestBoardDeal : public QObject {
 
     frmAuto* board = Forms::get<frmAuto>();
     frmMDI* mdi = Forms::get<frmMDI>();
+    QVERIFY(!board->frame()->isHidden());
     QCOMPARE(toList(st.lngChosenCards), cards);
     QVERIFY(!mdi->picTop->isHidden());
     QVERIFY(mdi->RTB->Text().contains(QLatin1String("One Card")));
