@@ -125,34 +125,27 @@ frmAuto::frmAuto() : platform::Form(this, Kind::MdiChild) {
 
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("frmAuto_menu"));
+  auto item = [this](auto* menu, const char* caption, const char* name, void (frmAuto::*handler)()) {
+    QAction* a = menu->addAction(QString::fromLatin1(caption), this, handler);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+  };
   QMenu* file = bar->addMenu(QStringLiteral("File"));
   mnuFile = file->menuAction();
   mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  mnuStart = file->addAction(QStringLiteral("&Start Again"), this, &frmAuto::mnuStart_Click);
-  mnuStart->setObjectName(QStringLiteral("mnuStart"));
-  mnuExit = file->addAction(QStringLiteral("&Exit"), this, &frmAuto::mnuExit_Click);
-  mnuExit->setObjectName(QStringLiteral("mnuExit"));
+  mnuStart = item(file, "&Start Again", "mnuStart", &frmAuto::mnuStart_Click);
+  mnuExit = item(file, "&Exit", "mnuExit", &frmAuto::mnuExit_Click);
   QMenu* help = bar->addMenu(QStringLiteral("&Help"));
   mnuHelp = help->menuAction();
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  mnuHelpOnline =
-      help->addAction(QStringLiteral("&Online Help"), this, &frmAuto::mnuHelpOnline_Click);
-  mnuHelpOnline->setObjectName(QStringLiteral("mnuHelpOnline"));
-  mnuVisitOnline =
-      help->addAction(QStringLiteral("&Visit Us Online"), this, &frmAuto::mnuVisitOnline_Click);
-  mnuVisitOnline->setObjectName(QStringLiteral("mnuVisitOnline"));
+  mnuHelpOnline = item(help, "&Online Help", "mnuHelpOnline", &frmAuto::mnuHelpOnline_Click);
+  mnuVisitOnline = item(help, "&Visit Us Online", "mnuVisitOnline", &frmAuto::mnuVisitOnline_Click);
   help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-  mnuUpdate = help->addAction(QStringLiteral("Check for Software &Update"), this,
-                              &frmAuto::mnuUpdate_Click);
-  mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
+  mnuUpdate = item(help, "Check for Software &Update", "mnuUpdate", &frmAuto::mnuUpdate_Click);
   help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
-  mnuAbout = help->addAction(QStringLiteral("About &Software"), this, &frmAuto::mnuAbout_Click);
-  mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-  mnuDonate = bar->addAction(QStringLiteral("Donate"), this, &frmAuto::mnuDonate_Click);
-  mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-  mnuMakeMoney =
-      bar->addAction(QStringLiteral("Make Money &Online"), this, &frmAuto::mnuMakeMoney_Click);
-  mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+  mnuAbout = item(help, "About &Software", "mnuAbout", &frmAuto::mnuAbout_Click);
+  mnuDonate = item(bar, "Donate", "mnuDonate", &frmAuto::mnuDonate_Click);
+  mnuMakeMoney = item(bar, "Make Money &Online", "mnuMakeMoney", &frmAuto::mnuMakeMoney_Click);
   mnuMakeMoney->setEnabled(false);  // switched off; nothing switches it on
 
   resize(sizeHint());
