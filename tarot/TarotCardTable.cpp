@@ -1,7 +1,8 @@
+// The deck's names and numbering. They depend on nothing else of the
+// program, so the picture generator, which runs during the build, compiles
+// this file on its own; the meanings and the picture files are in
+// TarotCardTableProgram.cpp.
 #include "tarot/TarotCardTable.h"
-
-#include "platform/Services.h"
-#include "tarot/TarotCardTexts.h"
 
 namespace TarotCardTable {
 namespace {
@@ -43,14 +44,6 @@ QString reversedName(int number) {
   return isCard(number) ? name(number) + QStringLiteral(" - Reversed") : QString();
 }
 
-QString uprightMeaning(int number) {
-  return isCard(number) ? QString::fromUtf8(TarotCardTexts::upright(number)) : QString();
-}
-
-QString reversedMeaning(int number) {
-  return isCard(number) ? QString::fromUtf8(TarotCardTexts::reversed(number)) : QString();
-}
-
 int minorNumber(int value, Suit suit) {
   const int s = int(suit);
   if (value == 2) return suit == Pentacles ? 77 : 22 + (s == Cups ? 0 : s == Swords ? 1 : 2);
@@ -79,12 +72,6 @@ bool minorOf(int number, Suit* suit, int* value) {
 
 int majorTraditionalNumber(int number) {
   return number >= 0 && number < kMajorCount ? kTraditional[number] : -1;
-}
-
-QString picturePath(const QString& deckLetter, int number) {
-  if (!isCard(number)) return QString();
-  return platform::programFolder() + QStringLiteral("/cards/") + deckLetter +
-         QString::number(number) + QStringLiteral(".jpg");
 }
 
 }  // namespace TarotCardTable

@@ -1,0 +1,14 @@
+#pragma once
+#include <QImage>
+
+#include "Palette.h"
+
+// The size of every card picture.
+constexpr int kCardWidth = 145;
+constexpr int kCardHeight = 250;
+
+// The face of card `number` (0..77, the program's own numbering) in a deck:
+// its numeral or rank at the top, its picture (emblem, pips or court
+// figure) in the middle and its name at the bottom, so that a card lying
+// upside down is plainly upside down.
+QImage drawCardFace(const DeckStyle& deck, int number);
