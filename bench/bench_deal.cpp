@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
   mdi->show();
   chooseRomany();
 
-  // Warm-up: fonts, styles and the picture cache.
+  // Warm-up: fonts, styles, the file system's cache.
   for (int i = 0; i < 5; ++i) {
     dropBoard();
     Forms::get<frmAuto>();
@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
   std::printf("  parts:\n");
   std::printf("    board load without a deal (slots, menus, header)         %8.3f\n", boardOnly);
   std::printf("    draw of 21 cards and their reversals                     %8.3f\n", draw);
-  std::printf("    layout and 21 pictures (decoded pictures kept)           %8.3f\n", layout);
+  std::printf("    layout and 21 pictures read from their files            %8.3f\n", layout);
   std::printf("    decoding 21 card pictures from their files               %8.3f\n", decode);
   std::printf("    report (clear, header, 21 entries)                       %8.3f\n", report);
   std::printf("goal: under 50 ms per reading -> %s\n", reading < 50.0 ? "met" : "NOT met");

@@ -9,13 +9,12 @@ namespace CardPictures {
 constexpr int kCardWidth = 145;
 constexpr int kCardHeight = 250;
 
-// A plain card back, the same both ways up: what a slot shows before a card
-// is laid in it, and in place of a card whose picture cannot be read.
+// The card back at a size: what a slot shows before a card is laid in it,
+// and in place of a card whose picture cannot be read.
 QPixmap cardBack(int width = kCardWidth, int height = kCardHeight);
 
 // The picture of a card of a deck ("r" or "m"), or a null pixmap when its
-// file is missing or unreadable. Decoded pictures are kept for the run and
-// read again when their file changes.
+// file is missing or unreadable.
 QPixmap cardFace(const QString& deckLetter, int number);
 
 }  // namespace CardPictures

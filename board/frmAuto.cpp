@@ -67,7 +67,7 @@ struct DealingFlag {
 frmAuto::frmAuto() : platform::Form(this, Kind::MdiChild) {
   setObjectName(QStringLiteral("frmAuto"));
   setWindowTitle(QStringLiteral("Dravenna"));
-  setWindowIcon(shell::programIcon());
+  setWindowIcon(shell::boardIcon());
   // The main window paints its client area black; the board and its menus
   // keep the ordinary colours.
   QPalette standard = palette();
