@@ -75,19 +75,27 @@ class TestReadingText : public QObject {
     QCOMPARE(IsInArray(value, l), found);
   }
 
-  // A name that is no list text gets the opening lines and the first rule.
-  void headerOfUnknownSpread_data() {
+  // A name that is no list text, compared whole and case-sensitively: the
+  // header gets the opening lines and the first rule only, and no position
+  // has a text.
+  void unknownSpreadName_data() {
     QTest::addColumn<QString>("name");
     QTest::newRow("empty") << "";
     QTest::newRow("reset value") << "-1";
     QTest::newRow("trailing blank") << "Celtic Cross ";
     QTest::newRow("small letters") << "celtic cross";
     QTest::newRow("heading") << "Spread Type - Celtic Cross Spread";
+    QTest::newRow("heading form of row 7") << "Four Seasons Spread";
   }
-  void headerOfUnknownSpread() {
+  void unknownSpreadName() {
     QFETCH(QString, name);
+    QCOMPARE(TarotSpreadTable::findByName(name), -1);
     WriteSpreadHeader(name);
     compareReport(invitation() << "");
+    rtb()->setText(QString());
+    tarotState().strReportSpread = name;
+    WritePositionMeaning(0);
+    QCOMPARE(rtb()->Text(), QString());
   }
 
   // The three ways a description is framed.
@@ -255,9 +263,7 @@ class TestReadingText : public QObject {
     QTest::newRow("line 2") << "The Line Spread" << 2 << "*Card 3 - *This card represents the present.";
     QTest::newRow("seasons") << "Four Seasons Spread(Mavrine/Yorv)" << 7
                              << "*Card 8*\nThis card alters Card 1.";
-    QTest::newRow("seasons heading form") << "Four Seasons Spread" << 0 << "";
     QTest::newRow("romany 21") << "The Romany/ Gypsy Spread" << 21 << "";
-    QTest::newRow("small letters") << "celtic cross" << 0 << "";
   }
   void positionMeaning() {
     QFETCH(QString, spread);

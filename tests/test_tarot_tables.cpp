@@ -197,20 +197,6 @@ class TestTarotTables : public QObject {
     QCOMPARE(int(SpreadSlotLayout::positions(index).size()), positions);
   }
 
-  void spreadNamesMatchWholeAndExactly_data() {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("empty") << "";
-    QTest::newRow("reset value") << "-1";
-    QTest::newRow("trailing blank") << "Celtic Cross ";
-    QTest::newRow("small letters") << "celtic cross";
-    QTest::newRow("heading") << "Spread Type - Celtic Cross Spread";
-    QTest::newRow("heading form of row 7") << "Four Seasons Spread";
-  }
-  void spreadNamesMatchWholeAndExactly() {
-    QFETCH(QString, name);
-    QCOMPARE(TarotSpreadTable::findByName(name), -1);
-  }
-
   // Position texts the table carries word for word, and the longer ones
   // written in full sentences.
   void positionTexts_data() {
