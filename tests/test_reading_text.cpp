@@ -8,62 +8,20 @@
 #include "tarot/TarotCardTable.h"
 #include "tarot/TarotSpreadTable.h"
 #include "tarot/modInfo.h"
+#include "reportmarkup.h"
 #include "testsupport.h"
 
 namespace {
 
-const QString kRule(512, QLatin1Char(' '));
+using reportmarkup::closingLine;
+using reportmarkup::invitation;
+using reportmarkup::markup;
+
+const QString kRule = reportmarkup::rule();
 
 platform::RichTextBox* rtb() { return platform::Forms::get<frmMDI>()->RTB; }
 
-// The report as lines of marked-up text: *bold*, _underlined_, a leading ^
-// for a centred line, and {512} for the rule's run of spaces.
-QString markup(const QTextDocument* doc) {
-  QStringList lines;
-  for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-    QString line = (b.blockFormat().alignment() & Qt::AlignHCenter) ? QStringLiteral("^") : QString();
-    for (auto it = b.begin(); !it.atEnd(); ++it) {
-      const QTextFragment f = it.fragment();
-      QString t = f.text();
-      t.replace(kRule, QStringLiteral("{512}"));
-      if (f.charFormat().fontUnderline()) t = '_' + t + '_';
-      if (f.charFormat().fontWeight() >= QFont::Bold) t = '*' + t + '*';
-      line += t;
-    }
-    lines << line;
-  }
-  return lines.join('\n');
-}
-
-// The box's text that a marked-up report stands for.
-QString plainOf(QString marked) {
-  QStringList lines = marked.split('\n');
-  for (QString& l : lines) {
-    if (l.startsWith('^')) l.remove(0, 1);
-    l.remove('*');
-    l.remove('_');
-    l.replace(QStringLiteral("{512}"), kRule);
-  }
-  return lines.join(QStringLiteral("\r\n"));
-}
-
-void compareReport(const QStringList& expected) {
-  const QString want = expected.join('\n');
-  QCOMPARE(markup(rtb()->document()), want);
-  QCOMPARE(rtb()->Text(), plainOf(want));
-}
-
-QStringList invitation() {
-  return {'*' + shell::siteDomain() +
-              " the most popular online discussion forum. A place to learn, to share and to make "
-              "new friends.*",
-          "", "^*Visit *", "^*" + shell::siteBase() + " *", "^*Now *", "_{512}_"};
-}
-
-QString closingLine() {
-  return "*Thank You for using Auravane. Come spend some time with us online at " +
-         shell::siteBase() + ". The best online discussion forum for every esoteric.*";
-}
+void compareReport(const QStringList& expected) { reportmarkup::compareReport(rtb(), expected); }
 
 QString desc(int spread) { return TarotSpreadTable::row(spread).description; }
 QString up(int card) { return TarotCardTable::uprightMeaning(card); }

@@ -1,0 +1,318 @@
+#include "board/frmAuto.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+#include "board/CardDeal.h"
+#include "board/CardPictures.h"
+#include "board/SpreadSlotLayout.h"
+#include "platform/Controls.h"
+#include "platform/Twips.h"
+#include "shell/Artwork.h"
+#include "shell/ShellWindows.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+#include "tarot/TarotCardTable.h"
+#include "tarot/TarotReadingState.h"
+#include "tarot/modInfo.h"
+#include "tarot/modRotate90.h"
+
+using platform::toPx;
+
+namespace {
+
+// The board's client area, in twips.
+constexpr double kBoardWidth = 16110;
+constexpr double kBoardHeight = 27225;
+
+// Where each slot lies and how wide its picture is before any layout.
+struct DesignSlot {
+  double left, top;
+  int pictureWidth;
+};
+constexpr DesignSlot kDesign[frmAuto::kSlotCount] = {
+    {6840, 120, 145},   {9120, 3960, 145},  {4560, 3960, 146},  {9120, 7800, 147},
+    {4560, 7800, 146},  {6840, 11640, 147}, {4560, 15480, 149}, {9120, 15480, 146},
+    {6840, 19320, 145}, {6840, 23160, 145}, {6120, 5640, 143},  {5640, 5640, 144},
+    {5160, 5640, 146},  {4680, 5640, 146},  {4200, 5640, 146},  {3720, 5640, 149},
+    {3240, 5640, 147},  {2640, 5640, 146},  {2160, 5640, 147},  {1680, 5640, 145},
+    {1200, 5640, 145}};
+
+// A slot takes the size of its picture plus its one-pixel border.
+void setSlotPicture(QLabel* slot, const QPixmap& picture) {
+  slot->setPixmap(picture);
+  const int border = 2 * slot->frameWidth();
+  slot->resize(picture.width() + border, picture.height() + border);
+}
+
+QFont numberFont() {
+  QFont f(QStringLiteral("Arial Black"));
+  f.setPointSizeF(14.25);
+  f.setWeight(QFont::Black);
+  return f;
+}
+
+// Clears a flag when a deal ends, however it ends.
+struct DealingFlag {
+  explicit DealingFlag(bool& f) : flag(f) { flag = true; }
+  ~DealingFlag() { flag = false; }
+  bool& flag;
+};
+
+}  // namespace
+
+frmAuto::frmAuto() : platform::Form(this, Kind::MdiChild) {
+  setObjectName(QStringLiteral("frmAuto"));
+  setWindowTitle(QStringLiteral("Dravenna"));
+  setWindowIcon(shell::boardIcon());
+  // The main window paints its client area black; the board and its menus
+  // keep the ordinary colours.
+  QPalette standard = palette();
+  const QPalette app = QApplication::palette();
+  for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Button,
+                    QPalette::ButtonText, QPalette::Base, QPalette::Text})
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+      standard.setColor(group, role, app.color(group, role));
+  setPalette(standard);
+
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("frmAuto_client"));
+  client_->setFixedSize(toPx(kBoardWidth), toPx(kBoardHeight));
+  client_->setAutoFillBackground(true);
+  QPalette ground = client_->palette();
+  ground.setColor(QPalette::Window, ground.color(QPalette::HighlightedText));
+  client_->setPalette(ground);
+  setCentralWidget(client_);
+
+  IMG = platform::named(new QLabel(client_), QStringLiteral("IMG"));
+  platform::setTwGeometry(IMG, 240, 120, 1095, 1095);
+  IMG->hide();
+
+  const QFont font = numberFont();
+  for (int k = 0; k < kSlotCount; ++k) {
+    auto* slot = platform::named(new QLabel(client_), QStringLiteral("p(%1)").arg(k),
+                                 QStringLiteral("Position %1").arg(k + 1));
+    slot->setFrameStyle(QFrame::Box | QFrame::Plain);
+    slot->setLineWidth(1);
+    slot->setAutoFillBackground(true);
+    QPalette pal = slot->palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Base));
+    pal.setColor(QPalette::WindowText, pal.color(QPalette::Text));
+    slot->setPalette(pal);
+    slot->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    platform::setTwLeft(slot, kDesign[k].left);
+    platform::setTwTop(slot, kDesign[k].top);
+    setSlotPicture(slot, designPicture(k));
+    slot->hide();
+    p[std::size_t(k)] = slot;
+
+    auto* number = platform::named(new QLabel(QString::number(k + 1), slot),
+                                   QStringLiteral("lbl(%1)").arg(k));
+    number->setFont(font);
+    QPalette npal = number->palette();
+    npal.setColor(QPalette::Active, QPalette::WindowText, QColor(255, 0, 255));
+    npal.setColor(QPalette::Inactive, QPalette::WindowText, QColor(255, 0, 255));
+    number->setPalette(npal);
+    number->setAttribute(Qt::WA_TranslucentBackground);
+    platform::setTwGeometry(number, k == 6 ? 120 : 0, 0, 615, 495);
+    number->setEnabled(false);
+    number->hide();
+    lbl[std::size_t(k)] = number;
+  }
+
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("frmAuto_menu"));
+  auto item = [this](auto* menu, const char* caption, const char* name, void (frmAuto::*handler)()) {
+    QAction* a = menu->addAction(QString::fromLatin1(caption), this, handler);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+  };
+  QMenu* file = bar->addMenu(QStringLiteral("File"));
+  mnuFile = file->menuAction();
+  mnuFile->setObjectName(QStringLiteral("mnuFile"));
+  mnuStart = item(file, "&Start Again", "mnuStart", &frmAuto::mnuStart_Click);
+  mnuExit = item(file, "&Exit", "mnuExit", &frmAuto::mnuExit_Click);
+  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+  mnuHelp = help->menuAction();
+  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+  mnuHelpOnline = item(help, "&Online Help", "mnuHelpOnline", &frmAuto::mnuHelpOnline_Click);
+  mnuVisitOnline = item(help, "&Visit Us Online", "mnuVisitOnline", &frmAuto::mnuVisitOnline_Click);
+  help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
+  mnuUpdate = item(help, "Check for Software &Update", "mnuUpdate", &frmAuto::mnuUpdate_Click);
+  help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
+  mnuAbout = item(help, "About &Software", "mnuAbout", &frmAuto::mnuAbout_Click);
+  mnuDonate = item(bar, "Donate", "mnuDonate", &frmAuto::mnuDonate_Click);
+  mnuMakeMoney = item(bar, "Make Money &Online", "mnuMakeMoney", &frmAuto::mnuMakeMoney_Click);
+  mnuMakeMoney->setEnabled(false);  // switched off; nothing switches it on
+
+  resize(sizeHint());
+}
+
+QPixmap frmAuto::designPicture(int k) const {
+  return CardPictures::cardBack(kDesign[k].pictureWidth, CardPictures::kCardHeight);
+}
+
+void frmAuto::Form_Load() {
+  // A board without a border or caption bar inside the main window.
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(frame())) {
+    sub->setWindowFlags(Qt::FramelessWindowHint);
+    sub->resize(size());
+  }
+  placeTopCentre();
+
+  frmMDI* mdi = platform::Forms::get<frmMDI>();
+  mdi->picTop->setVisible(true);
+  mdi->RTB->setText(QString());
+  TarotReadingState& st = tarotState();
+  WriteSpreadHeader(st.strSpreadName);
+  if (st.blnOpenedReading) return;
+
+  switch (CardDeal::methodFor(st.blnAutoCast, st.blnMinorArcana, st.blnMajorArcana,
+                              st.blnReverseCards)) {
+    case 1: DONE1(st.lngCardCount); break;
+    case 2: DONE2(st.lngCardCount); break;
+    case 3: DONE3(st.lngCardCount); break;
+    case 4: DONE4(st.lngCardCount); break;
+    case 5: DONE5(st.lngCardCount); break;
+    case 6: DONE6(st.lngCardCount); break;
+    default: break;
+  }
+  if (!inPlace()) return;
+  if (st.blnManualCast && CardDeal::methodFor(true, st.blnMinorArcana, st.blnMajorArcana,
+                                              st.blnReverseCards) != 0)
+    Clear_PicBox();
+}
+
+void frmAuto::Form_Unload(bool&) {
+  if (frmMDI* mdi = platform::Forms::find<frmMDI>()) {
+    mdi->picMain->setVisible(true);
+    mdi->picTop->setVisible(false);
+  }
+}
+
+bool frmAuto::inPlace() const { return platform::Forms::find<frmAuto>() == this; }
+
+void frmAuto::DONE1(int no) {
+  // An opened saved reading is laid out from its own cards, never dealt.
+  if (tarotState().blnOpenedReading) return;
+  deal(1, no);
+}
+void frmAuto::DONE2(int no) { deal(2, no); }
+void frmAuto::DONE3(int no) { deal(3, no); }
+void frmAuto::DONE4(int no) { deal(4, no); }
+void frmAuto::DONE5(int no) { deal(5, no); }
+void frmAuto::DONE6(int no) { deal(6, no); }
+
+void frmAuto::deal(int method, int no) {
+  if (dealing_ || !inPlace()) return;
+  const CardDeal::Rule& rule = CardDeal::rule(method);
+  TarotReadingState& st = tarotState();
+  // Each deal is made for its own reading options only.
+  if (st.blnMinorArcana != rule.minorArcana || st.blnMajorArcana != rule.majorArcana ||
+      st.blnReverseCards != rule.reverseCards)
+    return;
+  const int spread = SpreadSlotLayout::lookup(no, st.strSpreadName);
+  if (spread < 0) return;
+  const int crossing =
+      spread == SpreadSlotLayout::kCelticCrossIndex ? SpreadSlotLayout::kCrossingSlot : -1;
+
+  std::optional<CardDeal::Dealt> dealt;
+  {
+    DealingFlag flag(dealing_);
+    dealt = CardDeal::draw(rule, no, crossing, [this] { return inPlace(); });
+  }
+  if (!dealt || !inPlace()) return;
+
+  st.lngChosenCards.redim(no);  // the last element stays a spare 0
+  for (int i = 0; i < no; ++i) st.lngChosenCards[i] = dealt->cards[std::size_t(i)];
+  if (rule.emptiesReversedList) st.lngReversedCards.erase();
+  for (int i = 0; i < no; ++i)
+    if (dealt->reversed[std::size_t(i)]) st.lngReversedCards.append(dealt->cards[std::size_t(i)]);
+  if (no > 0) lngCard = dealt->cards.back();
+
+  layOutSpread(spread);
+  for (int k = 0; k < no; ++k) {
+    const Turn turn = k == crossing ? Turn::Crossing
+                      : dealt->reversed[std::size_t(k)] ? Turn::Reversed
+                                                        : Turn::Upright;
+    showCard(k, dealt->cards[std::size_t(k)], turn);
+  }
+
+  frmMDI* mdi = platform::Forms::get<frmMDI>();
+  WriteReadingCards(st.lngChosenCards, st.lngReversedCards);
+  mdi->RTB->setSelStart(0);
+}
+
+void frmAuto::Clear_PicBox() {
+  for (int k = 0; k <= 9; ++k) p[std::size_t(k)]->setPixmap(QPixmap());
+}
+
+void frmAuto::layOutSpread(int spreadIndex) {
+  const auto& places = SpreadSlotLayout::positions(spreadIndex);
+  for (int k = 0; k < kSlotCount; ++k) {
+    QLabel* slot = p[std::size_t(k)];
+    QLabel* number = lbl[std::size_t(k)];
+    if (k < int(places.size())) {
+      // A reused slot may still hold a turned card of an earlier reading.
+      setSlotPicture(slot, designPicture(k));
+      slot->setAccessibleName(QStringLiteral("Position %1").arg(k + 1));
+      platform::setTwLeft(slot, places[std::size_t(k)].left);
+      platform::setTwTop(slot, places[std::size_t(k)].top);
+      slot->show();
+      number->setEnabled(true);
+      number->show();
+    } else {
+      slot->hide();
+      number->setEnabled(false);
+      number->hide();
+    }
+  }
+}
+
+void frmAuto::placeSlot(int spreadIndex, int k) {
+  if (k < 0 || k >= kSlotCount) return;
+  QLabel* slot = p[std::size_t(k)];
+  const auto& places = SpreadSlotLayout::positions(spreadIndex);
+  if (k < int(places.size())) {
+    platform::setTwLeft(slot, places[std::size_t(k)].left);
+    platform::setTwTop(slot, places[std::size_t(k)].top);
+  }
+  lbl[std::size_t(k)]->setEnabled(true);
+  lbl[std::size_t(k)]->show();
+  slot->show();
+}
+
+void frmAuto::showCard(int k, int card, Turn turn) {
+  if (k < 0 || k >= kSlotCount) return;
+  QLabel* slot = p[std::size_t(k)];
+  const QPixmap face = CardPictures::cardFace(tarotState().strDeckLetter, card);
+  QString name = TarotCardTable::name(card);
+  if (face.isNull()) {
+    // No earlier card may show through: a plain back, crosswise for the
+    // crossing card so the cross keeps its shape.
+    setSlotPicture(slot, CardPictures::cardBack());
+    if (turn == Turn::Crossing) RotatePicture90(slot);
+  } else if (turn == Turn::Reversed) {
+    picCard = face;
+    IMG->setPixmap(picCard);
+    setSlotPicture(slot, IMG->pixmap());
+    RotatePicture180(slot);
+    name = TarotCardTable::reversedName(card);
+  } else {
+    setSlotPicture(slot, face);
+    if (turn == Turn::Crossing) RotatePicture90(slot);
+  }
+  slot->setAccessibleName(QStringLiteral("Position %1: %2").arg(k + 1).arg(name));
+}
+
+void frmAuto::mnuStart_Click() {}
+void frmAuto::mnuExit_Click() {}
+void frmAuto::mnuHelpOnline_Click() { GoToHelpPage(); }
+void frmAuto::mnuVisitOnline_Click() { GoToHomePage(); }
+void frmAuto::mnuUpdate_Click() { GoToDownloadPage(); }
+void frmAuto::mnuAbout_Click() { shell::showAboutBox(); }
+void frmAuto::mnuDonate_Click() { GoToDonatePage(); }
+void frmAuto::mnuMakeMoney_Click() { GoToFullyBrandedPage(); }
