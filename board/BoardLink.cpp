@@ -1,18 +1,14 @@
+#include "board/frmAuto.h"
 #include "platform/Forms.h"
 #include "tarot/BoardLink.h"
 
-// The spread page reaches the board by its window name. The board's own
-// module replaces this file with one that loads the board class itself; here
-// a board that is not loaded cannot be brought up, so AutoCast shows nothing.
+// How the tarot pages reach the spread board.
 
-namespace {
-const QString kBoard = QStringLiteral("frmAuto");
-}
+void tarot::showBoardForAutoCast() { platform::Forms::get<frmAuto>()->Show(); }
 
-void tarot::showBoardForAutoCast() {
-  if (platform::Form* board = platform::Forms::findByName(kBoard)) board->Show();
-}
+// By window name, so that whatever stands in the board's place goes too.
+void tarot::unloadBoard() { platform::Forms::unloadByName(QStringLiteral("frmAuto")); }
 
-void tarot::unloadBoard() { platform::Forms::unloadByName(kBoard); }
+bool tarot::boardLoaded() { return platform::Forms::findByName(QStringLiteral("frmAuto")) != nullptr; }
 
-bool tarot::boardLoaded() { return platform::Forms::findByName(kBoard) != nullptr; }
+void tarot::layOutOpenedReading(int count) { platform::Forms::get<frmAuto>()->DONE1(count); }

@@ -197,8 +197,42 @@ bool frmAuto::inPlace() const { return platform::Forms::find<frmAuto>() == this;
 
 void frmAuto::DONE1(int no) {
   // An opened saved reading is laid out from its own cards, never dealt.
-  if (tarotState().blnOpenedReading) return;
+  if (tarotState().blnOpenedReading) return layOutOpened(no);
   deal(1, no);
+}
+
+void frmAuto::layOutOpened(int no) {
+  TarotReadingState& st = tarotState();
+  st.strSpreadName = st.strOpenedSpreadName;
+  const int index = SpreadSlotLayout::lookup(no, st.strSpreadName);
+  if (index < 0) {
+    // Nothing can be laid out; the saved reading is dropped rather than left
+    // waiting for a later deal to pick it up.
+    st.blnOpenedReading = false;
+    return;
+  }
+  layOutSpread(index);
+  if (!inPlace()) return;
+  frmMDI* mdi = platform::Forms::get<frmMDI>();
+  mdi->RTB->setText(QString());
+  WriteSpreadHeader(st.strOpenedSpreadName);
+  WriteReadingCards(st.lngOpenedCards, st.lngOpenedReversed);
+  for (int k = 0; k < no; ++k) {
+    const int c = st.lngOpenedCards.at(k);
+    showCard(k, c, IsInArray(c, st.lngOpenedReversed) ? Turn::Reversed : Turn::Upright);
+  }
+  // The crossing card always lies upright across the first card, whatever
+  // the file says of it; its report entry still follows the file.
+  if (index == SpreadSlotLayout::kCelticCrossIndex)
+    showCard(SpreadSlotLayout::kCrossingSlot, st.lngOpenedCards.at(SpreadSlotLayout::kCrossingSlot),
+             Turn::Crossing);
+  // The opened reading becomes the current one, so Save writes it again as
+  // it was read and later readings start from it like from a dealt one.
+  st.lngChosenCards.redim(no);
+  for (int k = 0; k < no; ++k) st.lngChosenCards[k] = st.lngOpenedCards.at(k);
+  st.lngReversedCards = st.lngOpenedReversed;
+  st.blnManualMode = false;
+  st.blnOpenedReading = false;
 }
 void frmAuto::DONE2(int no) { deal(2, no); }
 void frmAuto::DONE3(int no) { deal(3, no); }

@@ -91,6 +91,8 @@ class frmAuto : public QMainWindow, public platform::Form {
 
  private:
   void deal(int method, int no);
+  // Lays out the opened saved reading of the current-reading record.
+  void layOutOpened(int no);
   // The board is still loaded (it may be unloaded while events run).
   bool inPlace() const;
   QPixmap designPicture(int k) const;

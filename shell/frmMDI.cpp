@@ -375,6 +375,14 @@ void frmMDI::picMain_MouseMove() {
 void frmMDI::cmdMdiExit_Click() { platform::Forms::unload(this); }
 void frmMDI::mnuExit_Click() { platform::Forms::unload(this); }
 
+void frmMDI::showReportPanel() {
+  picRight->setVisible(true);
+  // Summed in single precision, as the reading windows always have.
+  const float strips = float(platform::twHeight(picTop)) + float(platform::twHeight(Picture1)) +
+                       float(platform::twHeight(PicCoBrand)) + float(platform::twHeight(Picture6));
+  platform::setTwHeight(RTB, double(float(platform::screenHeightTwips()) - (strips + 1200.0f)));
+}
+
 QString frmMDI::questionText() const { return platform::plainText(txtQ); }
 
 void frmMDI::Form_Unload(bool&) {

@@ -73,6 +73,10 @@ class frmMDI : public QMainWindow, public platform::Form {
   void cmdPrint_Click();
   void MDIForm_Resize();
 
+  // Shows the report panel with the report box fitted between the strips
+  // (the banner, mode and querent strips above, the bottom strip below).
+  void showReportPanel();
+
   // The querent strip's multi-line question, with CR LF breaks.
   QString questionText() const;
 

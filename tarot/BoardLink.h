@@ -14,6 +14,10 @@ void showBoardForAutoCast();
 // Unloads the board when it is loaded.
 void unloadBoard();
 bool boardLoaded();
+// Lays the opened saved reading of the current-reading record out on the
+// board (loading it when needed) and writes its report; count is the number
+// of saved positions.
+void layOutOpenedReading(int count);
 
 // Beside the manual pick window (manual/ManualLink.cpp). Its window name is
 // "frmTarotManual".

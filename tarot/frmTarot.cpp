@@ -403,10 +403,7 @@ void frmTarot::cmdAuto_Click() {
   tarot::handOverRoute().showBoard();
 
   frmMDI* mdi = tarot::mainWindow();
-  mdi->picRight->setVisible(true);
-  const float strips = float(platform::twHeight(mdi->picTop)) + float(platform::twHeight(mdi->Picture1)) +
-                       float(platform::twHeight(mdi->PicCoBrand)) + float(platform::twHeight(mdi->Picture6));
-  platform::setTwHeight(mdi->RTB, double(float(platform::screenHeightTwips()) - (strips + 1200.0f)));
+  mdi->showReportPanel();
   mdi->txtName->setText(txtName->text());
   mdi->txtDOB->setText(txtDOB->text());
   mdi->txtCountry->setText(txtCountry->text());

@@ -1,7 +1,55 @@
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "platform/Services.h"
+#include "shell/TarotReadingFile.h"
+#include "shell/frmMDI.h"
+#include "tarot/BoardLink.h"
+#include "tarot/TarotLook.h"
+#include "tarot/TarotReadingState.h"
 #include "tarot/frmTarotFront.h"
 
-// "&Open Previous Record": reading a saved reading file back into the
-// opened-reading fields and having the board lay it out comes with the
-// saved-reading support, which fills in this handler. Until then the button
-// is there and a click on it does nothing.
-void frmTarotFront::cmdOpen_Click() {}
+// "&Open Previous Record": reads a saved reading into the opened-reading
+// fields of the current-reading record and has the board lay it out again.
+// The whole file is checked before anything changes; a file that is not a
+// saved reading the board can lay out is refused with the one message, and
+// the reading on screen stays as it was.
+void frmTarotFront::cmdOpen_Click() {
+  platform::FileDialogRequest req;
+  req.filter = QStringLiteral("Auravane (*.lqs)|*.lqs");
+  req.filterIndex = 2;
+  req.defaultExt = QStringLiteral("lqs");
+  req.title = QStringLiteral("Select the source file");
+  req.fileName = QString();
+  req.overwritePrompt = false;
+  const std::optional<QString> path = platform::services().openDialog(req);
+  if (!path || path->isEmpty()) return;  // cancelled: nothing changes
+
+  const auto refuse = [] {
+    platform::MsgBox(QStringLiteral("Please Check The File."), platform::vbCritical);
+  };
+  if (!path->endsWith(QLatin1String("lqs"))) return refuse();
+  const std::optional<TarotReadingFile::Reading> reading = TarotReadingFile::load(*path);
+  if (!reading) return refuse();
+
+  TarotReadingState& s = tarotState();
+  s.strOpenedSpreadName = reading->spreadName;
+  s.strDeckLetter = reading->deckLetter;
+  const int count = int(reading->cards.size());
+  s.lngOpenedCards.redim(count);  // the spare last element stays 0
+  for (int k = 0; k < count; ++k) s.lngOpenedCards[k] = reading->cards[std::size_t(k)];
+  s.lngOpenedReversed.erase();
+  for (int c : reading->reversed) s.lngOpenedReversed.append(c);
+  s.blnOpenedReading = true;
+  tarot::layOutOpenedReading(count);
+
+  // A saved reading holds no querent: the strip's boxes are emptied rather
+  // than left showing an earlier querent beside this reading.
+  frmMDI* mdi = tarot::mainWindow();
+  mdi->txtName->clear();
+  mdi->txtDOB->clear();
+  mdi->txtCountry->clear();
+  mdi->txtQ->clear();
+  mdi->showReportPanel();
+  mdi->Show();
+}
