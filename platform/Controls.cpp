@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 
 #include "platform/Cp1252.h"
@@ -22,7 +23,29 @@ void VbLabel::setLinkPointer(bool on) {
     setFocusPolicy(Qt::TabFocus);
   } else {
     unsetCursor();
+    setFocusPolicy(Qt::NoFocus);
   }
+}
+
+void VbLabel::keyPressEvent(QKeyEvent* e) {
+  const bool activate = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return ||
+                        e->key() == Qt::Key_Enter;
+  if (activate && (focusPolicy() & Qt::TabFocus) && e->modifiers() == Qt::NoModifier) {
+    e->accept();
+    emit Click();
+    return;
+  }
+  QLabel::keyPressEvent(e);
+}
+
+void VbLabel::paintEvent(QPaintEvent* e) {
+  QLabel::paintEvent(e);
+  if (!hasFocus()) return;
+  // A dotted frame shows which link the keyboard is on.
+  QPainter p(this);
+  QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+  p.setPen(pen);
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void VbLabel::mousePressEvent(QMouseEvent* e) {

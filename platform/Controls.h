@@ -15,7 +15,8 @@ class VbLabel : public QLabel {
   Q_OBJECT
  public:
   explicit VbLabel(const QString& text = QString(), QWidget* parent = nullptr);
-  // Show the pointing hand over the label.
+  // Show the pointing hand over the label; the label then also takes the
+  // focus by Tab and Space or Enter clicks it.
   void setLinkPointer(bool on);
  signals:
   void Click();
@@ -24,6 +25,8 @@ class VbLabel : public QLabel {
   void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
  private:
   bool pressed_ = false;
 };

@@ -1,11 +1,13 @@
 #include "platform/Forms.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QWindow>
 
 #include "platform/Twips.h"
 
@@ -78,6 +80,13 @@ void Form::Show() {
 void Form::ShowModal() {
   if (!isLoaded()) return;
   frame()->setWindowModality(Qt::ApplicationModal);
+  // A top-level modal window stays above the window that asked for it.
+  QWidget* owner = QApplication::activeWindow();
+  if (frame()->isWindow() && owner && owner != frame()) {
+    frame()->winId();
+    if (QWindow* handle = frame()->windowHandle())
+      handle->setTransientParent(owner->window()->windowHandle());
+  }
   Show();
   QEventLoop loop;
   QObject::connect(&notifier_, &FormNotifier::unloaded, &loop, &QEventLoop::quit);

@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextLayout>
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -27,9 +28,8 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
   setAcceptRichText(false);
   setLineWrapMode(QTextEdit::WidgetWidth);
   document()->setDocumentMargin(2);
-  connect(document(), &QTextDocument::contentsChanged, this, [this] {
-    if (urlDetect_) refreshUrlMarks();
-  });
+  connect(document(), &QTextDocument::contentsChange, this,
+          [this](int position, int removed, int added) { noteChange(position, removed, added); });
 }
 
 QString RichTextBox::Text() const { return vb::toCrLf(document()->toPlainText()); }
@@ -166,11 +166,10 @@ void RichTextBox::setSelAlignment(int a) {
 }
 
 void RichTextBox::append(const QString& text) {
-  const QTextCharFormat keep = insertFormat_;
-  const int align = alignment_;
-  setSelStart(Text().size());
-  insertFormat_ = keep;
-  alignment_ = align;
+  // The insertion point goes to the end; the look set for the insert stays.
+  QTextCursor c = textCursor();
+  c.movePosition(QTextCursor::End);
+  setTextCursor(c);
   setSelText(text);
 }
 
@@ -188,57 +187,179 @@ bool RichTextBox::printSelection() const {
 }
 
 // Clickable addresses: marked for display only (extra selections), so the
-// document's own text and formats stay as written.
+// document's own text and formats stay as written. An address never spans a
+// line break, so a change is rescanned line by line.
 namespace {
+
 const QRegularExpression& urlPattern() {
   static const QRegularExpression re(
-      QStringLiteral(R"((?:https?://|www\.)[^\s<>"]+)"),
-      QRegularExpression::CaseInsensitiveOption);
+      QStringLiteral(R"((?<![\w@./-])(?:https?://|www\.)[^\s<>"]+)"),
+      QRegularExpression::CaseInsensitiveOption |
+          QRegularExpression::UseUnicodePropertiesOption);
   return re;
 }
-}  // namespace
 
-void RichTextBox::setUrlDetect(bool on) {
-  urlDetect_ = on;
-  viewport()->setMouseTracking(on);
-  refreshUrlMarks();
+// Punctuation that closes a sentence is not part of the address before it;
+// a closing bracket is, when the address opened it.
+int addressLength(const QString& match) {
+  int len = int(match.size());
+  static const QString trailing = QStringLiteral(".,;:!?'\"");
+  static const QString closers = QStringLiteral(")]}");
+  static const QString openers = QStringLiteral("([{");
+  while (len > 0) {
+    const QChar c = match.at(len - 1);
+    if (trailing.contains(c)) {
+      --len;
+      continue;
+    }
+    const int k = int(closers.indexOf(c));
+    if (k >= 0) {
+      const QStringView head = QStringView(match).left(len);
+      if (head.count(closers.at(k)) > head.count(openers.at(k))) {
+        --len;
+        continue;
+      }
+    }
+    break;
+  }
+  // Nothing after the scheme or the "www.": no address.
+  const int prefix = match.startsWith(QLatin1String("www."), Qt::CaseInsensitive)
+                         ? 4
+                         : int(match.indexOf(QLatin1String("://"))) + 3;
+  return len > prefix ? len : 0;
 }
 
-void RichTextBox::refreshUrlMarks() {
-  QList<QTextEdit::ExtraSelection> marks;
-  if (urlDetect_) {
-    const QString plain = document()->toPlainText();
-    auto it = urlPattern().globalMatch(plain);
+}  // namespace
+
+QUrl webAddressToOpen(const QString& linkText) {
+  const QString t = linkText.trimmed();
+  QString address;
+  if (t.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
+      t.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+    address = t;
+  else if (t.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+    address = QStringLiteral("http://") + t;
+  else
+    return QUrl();
+  const QUrl url(address, QUrl::StrictMode);
+  const QString scheme = url.scheme().toLower();
+  if (!url.isValid() || url.host().isEmpty() ||
+      (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+    return QUrl();
+  return url;
+}
+
+void RichTextBox::setUrlDetect(bool on) {
+  if (on == urlDetect_) return;
+  urlDetect_ = on;
+  urlMarks_.clear();
+  if (on) {
+    viewport()->setMouseTracking(true);
+    noteChange(0, 0, document()->characterCount());
+    viewport()->update();
+  } else {
+    marksStale_ = false;
+    showHand(false);
+    setExtraSelections({});
+  }
+}
+
+void RichTextBox::noteChange(int position, int removed, int added) {
+  if (!urlDetect_) return;
+  const int end = position + added;
+  if (!marksStale_) {
+    marksStale_ = true;
+    staleFrom_ = position;
+    staleTo_ = end;
+    return;
+  }
+  // Keep the stale range in step with the edit, then take the edit in.
+  if (staleTo_ >= position + removed) staleTo_ += added - removed;
+  else if (staleTo_ > position) staleTo_ = position;
+  staleFrom_ = qMin(staleFrom_, position);
+  staleTo_ = qMax(staleTo_, end);
+}
+
+void RichTextBox::updateUrlMarks() const {
+  if (!marksStale_) return;
+  marksStale_ = false;
+  QTextDocument* doc = document();
+  const int lastPos = qMax(0, doc->characterCount() - 1);
+  const QTextBlock first = doc->findBlock(qBound(0, staleFrom_, lastPos));
+  const QTextBlock last = doc->findBlock(qBound(0, staleTo_, lastPos));
+  if (!first.isValid() || !last.isValid()) return;
+  const int from = first.position();
+  const int to = last.position() + last.length() - 1;
+
+  // Drop the marks of the changed lines (and any an edit emptied) ...
+  QList<QTextEdit::ExtraSelection> kept;
+  int insertAt = 0;
+  for (const QTextEdit::ExtraSelection& m : std::as_const(urlMarks_)) {
+    const int s = m.cursor.selectionStart();
+    if (!m.cursor.hasSelection() || (s >= from && s <= to)) continue;
+    if (s < from) ++insertAt;
+    kept << m;
+  }
+  // ... and scan those lines again.
+  QList<QTextEdit::ExtraSelection> found;
+  for (QTextBlock b = first; b.isValid(); b = b.next()) {
+    const QString line = b.text();
+    auto it = urlPattern().globalMatch(line);
     while (it.hasNext()) {
-      const auto m = it.next();
+      const QRegularExpressionMatch m = it.next();
+      const int len = addressLength(m.captured(0));
+      if (len == 0) continue;
       QTextEdit::ExtraSelection sel;
-      sel.cursor = QTextCursor(document());
-      sel.cursor.setPosition(int(m.capturedStart()));
-      sel.cursor.setPosition(int(m.capturedEnd()), QTextCursor::KeepAnchor);
+      sel.cursor = QTextCursor(doc);
+      sel.cursor.setPosition(b.position() + int(m.capturedStart()));
+      sel.cursor.setPosition(b.position() + int(m.capturedStart()) + len, QTextCursor::KeepAnchor);
       sel.format.setFontUnderline(true);
       sel.format.setForeground(QColor(0, 0, 255));
-      marks << sel;
+      found << sel;
     }
+    if (b == last) break;
   }
-  setExtraSelections(marks);
+  for (int i = 0; i < found.size(); ++i) kept.insert(insertAt + i, found[i]);
+  urlMarks_ = kept;
+  const_cast<RichTextBox*>(this)->setExtraSelections(urlMarks_);
+}
+
+QList<RichTextBox::UrlSpan> RichTextBox::urlSpans() const {
+  updateUrlMarks();
+  QList<UrlSpan> out;
+  for (const QTextEdit::ExtraSelection& m : std::as_const(urlMarks_))
+    out << UrlSpan{toVbPos(m.cursor.selectionStart()), m.cursor.selectedText()};
+  return out;
 }
 
 QString RichTextBox::urlAt(const QPoint& viewportPos) const {
-  const QTextCursor c = cursorForPosition(viewportPos);
-  const int pos = c.position();
-  const QString plain = document()->toPlainText();
-  auto it = urlPattern().globalMatch(plain);
-  while (it.hasNext()) {
-    const auto m = it.next();
-    if (pos >= m.capturedStart() && pos < m.capturedEnd()) {
-      // Only a press on the address's own glyphs counts, not the space after
-      // a line's end.
-      const QRect r = cursorRect(c);
-      if (qAbs(r.center().y() - viewportPos.y()) > r.height()) return QString();
-      return m.captured(0);
-    }
+  if (!urlDetect_) return QString();
+  updateUrlMarks();
+  if (urlMarks_.isEmpty()) return QString();
+  // Only a press on the address's own characters counts, not the empty
+  // space beside a line.
+  const QPointF contentPos(viewportPos.x() + horizontalScrollBar()->value(),
+                           viewportPos.y() + verticalScrollBar()->value());
+  const int pos = document()->documentLayout()->hitTest(contentPos, Qt::ExactHit);
+  if (pos < 0) return QString();
+  auto it = std::upper_bound(
+      urlMarks_.cbegin(), urlMarks_.cend(), pos,
+      [](int p, const QTextEdit::ExtraSelection& m) { return p < m.cursor.selectionStart(); });
+  if (it == urlMarks_.cbegin()) return QString();
+  --it;
+  if (pos >= it->cursor.selectionEnd()) return QString();
+  return it->cursor.selectedText();
+}
+
+void RichTextBox::showHand(bool on) {
+  if (on == handShown_) return;
+  handShown_ = on;
+  if (on) {
+    cursorBeforeHand_ = viewport()->cursor();
+    viewport()->setCursor(Qt::PointingHandCursor);
+  } else {
+    viewport()->setCursor(cursorBeforeHand_);
   }
-  return QString();
 }
 
 void RichTextBox::mousePressEvent(QMouseEvent* e) {
@@ -267,6 +388,7 @@ std::optional<QTextCharFormat> ruleFormat(const QTextBlock& b) {
 }  // namespace
 
 void RichTextBox::paintEvent(QPaintEvent* e) {
+  updateUrlMarks();
   QTextEdit::paintEvent(e);
   QAbstractTextDocumentLayout* layout = document()->documentLayout();
   const QPointF offset(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
@@ -290,10 +412,8 @@ void RichTextBox::paintEvent(QPaintEvent* e) {
 }
 
 void RichTextBox::mouseMoveEvent(QMouseEvent* e) {
-  if (urlDetect_)
-    viewport()->setCursor(urlAt(e->position().toPoint()).isEmpty() ? Qt::IBeamCursor
-                                                                   : Qt::PointingHandCursor);
   QTextEdit::mouseMoveEvent(e);
+  if (urlDetect_) showHand(!urlAt(e->position().toPoint()).isEmpty());
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 #include <QTextCharFormat>
 #include <QTextEdit>
+#include <QUrl>
 
 namespace platform {
 
@@ -43,9 +44,22 @@ class RichTextBox : public QTextEdit {
   // nothing is selected. False when there is no printer.
   bool printSelection() const;
 
-  // Web addresses in the text are shown underlined and open on a left press.
+  // Web addresses in the text (http://, https://, www.) are shown underlined
+  // and coloured, for display only: the text and its formats stay as written.
+  // A left press on one emits urlClicked with the address's text and still
+  // reaches the box. The marks are brought up to date lazily (before the box
+  // paints or looks up a press), so a long report written piece by piece is
+  // not rescanned on every insert, and only the changed lines are scanned.
   void setUrlDetect(bool on);
   bool urlDetect() const { return urlDetect_; }
+  struct UrlSpan {
+    int start;     // position in Text()
+    QString text;  // the address as it stands in the text
+  };
+  // The detected addresses, in text order.
+  QList<UrlSpan> urlSpans() const;
+  // The address under a point of the viewport, or an empty string.
+  QString urlAt(const QPoint& viewportPos) const;
 
   // Position conversions between the CR LF text and the document.
   int toDocPos(int vbPos) const;
@@ -57,18 +71,32 @@ class RichTextBox : public QTextEdit {
  protected:
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
-  // A line that holds nothing but underlined spaces is a rule: it is drawn
+  // Web addresses are marked before painting. A line that holds nothing but underlined spaces is a rule: it is drawn
   // as a line across the box, where the text layout would draw nothing
   // (spaces at a line's end take no room and get no underline).
   void paintEvent(QPaintEvent* e) override;
 
  private:
-  void refreshUrlMarks();
-  QString urlAt(const QPoint& viewportPos) const;
+  void noteChange(int position, int removed, int added);
+  void updateUrlMarks() const;
+  void showHand(bool on);
   QTextCharFormat insertFormat_;
   int alignment_ = 0;
   bool urlDetect_ = false;
+  // Detected addresses, in document order; their cursors follow edits.
+  mutable QList<QTextEdit::ExtraSelection> urlMarks_;
+  // Document range changed since the marks were last brought up to date.
+  mutable bool marksStale_ = false;
+  int staleFrom_ = 0;
+  int staleTo_ = 0;
+  bool handShown_ = false;
+  QCursor cursorBeforeHand_;
 };
+
+// The address a clicked link opens: an http or https address as it stands,
+// a www address with "http://" in front. Anything else (another scheme, a
+// malformed address) gives an empty QUrl and opens nothing.
+QUrl webAddressToOpen(const QString& linkText);
 
 // A colour given as 0x00BBGGRR.
 QColor vbColor(quint32 bgr);

@@ -1,12 +1,14 @@
 #include "shell/ShellWindows.h"
 
-#include "shell/modHelp.h"
+#include "platform/Forms.h"
+#include "shell/frmAbout.h"
+#include "shell/frmExitScreen.h"
 
 namespace shell {
 
-void showAboutBox() {}
+// Each opening loads the box afresh; the caller waits until it closes.
+void showAboutBox() { platform::Forms::get<frmAbout>()->ShowModal(); }
 
-// Until the exit screen exists, closing the main window ends the program.
-void showExitScreen() { QuitProgram(); }
+void showExitScreen() { platform::Forms::get<frmExitScreen>()->Show(); }
 
 }  // namespace shell

@@ -1,6 +1,7 @@
 #include "shell/frmMDI.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/Twips.h"
 #include "shell/Artwork.h"
+#include "shell/Look.h"
 #include "shell/Site.h"
 #include "shell/ShellWindows.h"
 #include "shell/modHelp.h"
@@ -23,40 +25,12 @@
 using platform::setTwGeometry;
 using platform::toPx;
 using platform::vbColor;
+using shell::fillColour;
+using shell::greyButton;
+using shell::textColour;
+using shell::verdana;
 
 namespace {
-
-QFont verdana(double pt, bool bold = false, bool underline = false) {
-  QFont f(QStringLiteral("Verdana"));
-  f.setPointSizeF(pt);
-  f.setBold(bold);
-  f.setUnderline(underline);
-  return f;
-}
-
-void fillColour(QWidget* w, const QColor& c) {
-  w->setAutoFillBackground(true);
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::Window, c);
-  w->setPalette(pal);
-}
-
-void textColour(QWidget* w, const QColor& c) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::WindowText, c);
-  w->setPalette(pal);
-}
-
-// A graphical button with the light grey face of the main window.
-platform::VbButton* greyButton(const QString& caption, const QString& name, QWidget* parent) {
-  auto* b = platform::named(new platform::VbButton(caption, parent), name);
-  b->setFont(verdana(8.25, true));
-  b->setStyleSheet(QStringLiteral(
-      "QPushButton { background-color: #C0C0C0; color: black; border: 2px outset #E8E8E8; }"
-      "QPushButton:pressed { border-style: inset; }"
-      "QPushButton:focus { border: 2px solid #404080; }"));
-  return b;
-}
 
 QLabel* stripLabel(const QString& caption, const QString& name, QWidget* parent) {
   auto* l = platform::named(new QLabel(caption, parent), name);
@@ -268,6 +242,14 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   // Menus.
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("frmMDI_menu"));
+  // The menus keep the system's colours, not the window's black.
+  QPalette menuColours = bar->palette();
+  const QPalette system = QApplication::palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::ButtonText})
+      menuColours.setBrush(group, role, system.brush(group, role));
+  bar->setPalette(menuColours);
+  bar->setAutoFillBackground(true);
   QMenu* file = bar->addMenu(QStringLiteral("&File"));
   mnuFile = file->menuAction();
   mnuFile->setObjectName(QStringLiteral("mnuFile"));

@@ -100,7 +100,10 @@ void QuitProgram() {
   st.quitting = true;
   // A window already on its way out is passed over, so an unload handler
   // that calls back in here unloads nothing twice.
-  for (platform::Form* f : platform::Forms::loadedForms()) platform::Forms::unload(f);
+  // A window that an unload handler brings up on the way (the main window
+  // shows the exit screen) goes too; the passes are bounded.
+  for (int pass = 0; pass < 8 && !platform::Forms::loadedForms().empty(); ++pass)
+    for (platform::Form* f : platform::Forms::loadedForms()) platform::Forms::unload(f);
   if (!st.programEnded) {
     st.programEnded = true;
     platform::services().endProgram();

@@ -2,6 +2,9 @@
 #include <QDate>
 #include <QString>
 
+#include "shell/modRTBAutoUrlDetect.h"
+#include "shell/modTellAFriend.h"
+
 // Links to the maker's web pages, the update reminder and quitting.
 
 void GoToSoftwaresPage();
@@ -25,6 +28,8 @@ struct ShellState {
   QString strDurationKey;   // encoded value name of the reminder's setting
   bool quitting = false;    // QuitProgram is under way
   bool programEnded = false;
+  TellAFriendValues tellAFriend;  // the exit screen's refer-a-friend form
+  UrlDetectSlot urlDetect;        // the report box with clickable addresses
 };
 ShellState& shellState();
 

@@ -13,14 +13,6 @@
 
 namespace tarot {
 
-QFont verdana(double pt, bool bold, bool underline) {
-  QFont f(QStringLiteral("Verdana"));
-  f.setPointSizeF(pt);
-  f.setBold(bold);
-  f.setUnderline(underline);
-  return f;
-}
-
 void standardColours(QWidget* window) {
   const QPalette app = QApplication::palette();
   QPalette pal;
@@ -37,25 +29,8 @@ void standardColours(QWidget* window) {
 void fitLabels(QWidget* root) {
   for (QLabel* l : root->findChildren<QLabel*>()) {
     if (l->wordWrap() || l->text().isEmpty() || l->width() <= 0) continue;
-    QFont f = l->font();
-    while (QFontMetrics(f).horizontalAdvance(l->text()) > l->width() && f.pointSizeF() > 7.0) {
-      f.setPointSizeF(f.pointSizeF() - 0.25);
-    }
-    l->setFont(f);
+    shell::fitTextToWidth(l, 7.0);
   }
-}
-
-void fillColour(QWidget* w, const QColor& c) {
-  w->setAutoFillBackground(true);
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::Window, c);
-  w->setPalette(pal);
-}
-
-void textColour(QWidget* w, const QColor& c) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::WindowText, c);
-  w->setPalette(pal);
 }
 
 platform::VbButton* faceButton(const QString& caption, const QString& name, quint32 bgr,

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+#include "shell/Look.h"
+
 class QLabel;
 class QWidget;
 class frmMDI;
@@ -16,17 +18,16 @@ class VbLabel;
 // The look and the frame that the tarot set-up windows share.
 namespace tarot {
 
-QFont verdana(double pt, bool bold = false, bool underline = false);
+using shell::fillColour;
+using shell::textColour;
+using shell::verdana;
+
 // Give a window the application's own colours, so that it does not take on
 // the colours of the main window it lies in.
 void standardColours(QWidget* window);
 // Shrink the font of every one-line text label under root, down to 7 pt at
 // the least, until its text fits the width it was given.
 void fitLabels(QWidget* root);
-// Paint a widget's background in a solid colour.
-void fillColour(QWidget* w, const QColor& c);
-// The colour of a widget's text.
-void textColour(QWidget* w, const QColor& c);
 // A graphical button whose face shows its back colour (0x00BBGGRR).
 platform::VbButton* faceButton(const QString& caption, const QString& name, quint32 bgr,
                                QWidget* parent);

@@ -110,7 +110,8 @@ class TestPlatform : public QObject {
     QCOMPARE(Forms::findByName("child"), static_cast<platform::Form*>(c));
     Forms::unload(m);
     QCOMPARE(counters.unloads, 1);
-    QVERIFY(Forms::loadedForms().empty());
+    QVERIFY(!Forms::find<Child>());
+    QVERIFY(!Forms::find<frmMDI>());
   }
 
   void richTextPositionsCountLineBreaksTwice() {

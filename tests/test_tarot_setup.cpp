@@ -642,7 +642,9 @@ class TestTarotSetup : public QObject {
     openSpreadPage();
     frmMDI* main = mdi();
     Forms::unload(main);
-    QVERIFY(Forms::loadedForms().empty());
+    // Only the exit screen is left.
+    QCOMPARE(Forms::loadedForms().size(), std::size_t(1));
+    QCOMPARE(Forms::loadedForms()[0]->formWidget()->objectName(), QStringLiteral("frmExitScreen"));
     QVERIFY(!Forms::find<frmMDI>());
   }
 
