@@ -9,17 +9,21 @@ static void registerArtResources() { Q_INIT_RESOURCE(art); }
 namespace shell {
 namespace {
 
-QPixmap art(const QString& name) {
+QString artPath(const QString& name) {
   static const bool registered = (registerArtResources(), true);
   Q_UNUSED(registered);
-  return QPixmap(QStringLiteral(":/art/") + name);
+  return QStringLiteral(":/art/") + name;
 }
+
+QPixmap art(const QString& name) { return QPixmap(artPath(name)); }
 
 }  // namespace
 
 QIcon programIcon() {
   QIcon icon;
-  for (int s : {16, 32, 48, 64}) icon.addPixmap(art(QStringLiteral("program-%1.png").arg(s)));
+  // Given with their sizes, the pictures are read only when a size is shown.
+  for (int s : {16, 32, 48, 64})
+    icon.addFile(artPath(QStringLiteral("program-%1.png").arg(s)), QSize(s, s));
   return icon;
 }
 
