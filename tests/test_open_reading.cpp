@@ -16,11 +16,8 @@ using platform::Forms;
 
 namespace {
 
-QByteArray line(const QString& plain) {
-  QByteArray out;
-  for (QChar c : plain) out.append(char(c.unicode() + 85));
-  return out + "\r\n";
-}
+using testsupport::line;
+using testsupport::readAll;
 
 QString writeFile(const QString& name, const QByteArray& bytes) {
   const QString path = testsupport::tempDir() + "/" + name;
@@ -28,11 +25,6 @@ QString writeFile(const QString& name, const QByteArray& bytes) {
   f.open(QIODevice::WriteOnly);
   f.write(bytes);
   return path;
-}
-
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QImage rgb(const QPixmap& pm) { return pm.toImage().convertToFormat(QImage::Format_RGB32); }
