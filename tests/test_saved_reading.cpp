@@ -9,23 +9,15 @@
 #include "shell/TarotReadingFile.h"
 #include "shell/frmMDI.h"
 #include "tarot/TarotReadingState.h"
+#include "tarotfixtures.h"
 #include "testsupport.h"
 
 using TarotReadingFile::Reading;
 
 namespace {
 
-// The bytes of one encoded line: every character moved up by 85, CR LF.
-QByteArray line(const QString& plain) {
-  QByteArray out;
-  for (QChar c : plain) out.append(char(c.unicode() + 85));
-  return out + "\r\n";
-}
-
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using tarotfixtures::line;
+using tarotfixtures::readAll;
 
 void writeFile(const QString& path, const QByteArray& bytes) {
   QFile f(path);
