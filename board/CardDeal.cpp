@@ -37,25 +37,33 @@ int methodFor(bool autoCast, bool minorArcana, bool majorArcana, bool reverseCar
   return 0;
 }
 
+std::optional<int> drawOne(int firstCard, int cardCount, const std::function<bool(int)>& taken,
+                           const std::function<bool()>& keepGoing) {
+  for (int attempt = 1; attempt <= kMaxAttemptsPerPosition; ++attempt) {
+    platform::DoEvents();
+    if (keepGoing && !keepGoing()) return std::nullopt;
+    const long long card = firstCard + platform::vb::Int(double(cardCount) * platform::Rnd());
+    // A value outside [0, 1) from the generator gives no card of the part.
+    if (card < firstCard || card >= firstCard + cardCount) continue;
+    if (taken && taken(int(card))) continue;
+    return int(card);
+  }
+  return std::nullopt;
+}
+
 std::optional<Dealt> draw(const Rule& rule, int count, int crossingPosition,
                           const std::function<bool()>& keepGoing) {
   if (count < 0 || count > rule.cardCount) return std::nullopt;
   platform::Randomize();
   Dealt d;
   d.cards.reserve(std::size_t(count));
+  const auto taken = [&d](int card) {
+    return std::find(d.cards.begin(), d.cards.end(), card) != d.cards.end();
+  };
   for (int i = 0; i < count; ++i) {
-    for (int attempt = 1;; ++attempt) {
-      if (attempt > kMaxAttemptsPerPosition) return std::nullopt;
-      platform::DoEvents();
-      if (keepGoing && !keepGoing()) return std::nullopt;
-      const long long card =
-          rule.firstCard + platform::vb::Int(double(rule.cardCount) * platform::Rnd());
-      // A value outside [0, 1) from the generator gives no card of the part.
-      if (card < rule.firstCard || card >= rule.firstCard + rule.cardCount) continue;
-      if (std::find(d.cards.begin(), d.cards.end(), int(card)) != d.cards.end()) continue;
-      d.cards.push_back(int(card));
-      break;
-    }
+    const std::optional<int> card = drawOne(rule.firstCard, rule.cardCount, taken, keepGoing);
+    if (!card) return std::nullopt;
+    d.cards.push_back(*card);
   }
   d.reversed.assign(std::size_t(count), false);
   if (!rule.reversals) return d;

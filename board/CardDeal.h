@@ -44,6 +44,14 @@ struct Dealt {
 // (only a generator that keeps repeating itself can get there).
 constexpr int kMaxAttemptsPerPosition = 10000;
 
+// Draws one card of the cards firstCard to firstCard + cardCount - 1 that
+// taken() does not refuse, each attempt uniform over those cards. Pending
+// window events run before every attempt, after which keepGoing() is asked
+// whether the draw is still wanted. Nothing: the draw was abandoned, or no
+// free card turned up within kMaxAttemptsPerPosition attempts.
+std::optional<int> drawOne(int firstCard, int cardCount, const std::function<bool(int)>& taken,
+                           const std::function<bool()>& keepGoing = {});
+
 // Draws one card per position, 0 to count - 1, from the rule's part of the
 // deck, never a card of an earlier position, then a reversal value per
 // position when the rule has reversals. The generator is seeded once, before

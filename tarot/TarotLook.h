@@ -6,6 +6,7 @@
 #include "shell/Look.h"
 
 class QLabel;
+class QPixmap;
 class QWidget;
 class frmMDI;
 
@@ -28,6 +29,9 @@ void standardColours(QWidget* window);
 // Shrink the font of every one-line text label under root, down to 7 pt at
 // the least, until its text fits the width it was given.
 void fitLabels(QWidget* root);
+// Show a picture in a picture box, shrunk to fit the box whole when it is
+// larger than the box.
+void setPictureFitted(QLabel* box, const QPixmap& picture);
 // A graphical button whose face shows its back colour (0x00BBGGRR).
 platform::VbButton* faceButton(const QString& caption, const QString& name, quint32 bgr,
                                QWidget* parent);
@@ -36,6 +40,17 @@ QLabel* boldLabel(const QString& caption, const QString& name, double pt, QWidge
 // Blue underlined text with the pointing hand, as the link labels look.
 platform::VbLabel* linkLabel(const QString& caption, const QString& name, double pt, bool bold,
                              QWidget* parent);
+// The red please-wait panel of the tarot windows, 5295 x 975 twips at
+// (left, top) and hidden: "Please Wait ..." (Label1) above the line that the
+// reading is being made (Label2).
+struct PleaseWaitPanel {
+  QWidget* panel;
+  QLabel* Label1;
+  QLabel* Label2;
+};
+PleaseWaitPanel pleaseWaitPanel(QWidget* parent, double left, double top);
+// A line of the panel with the given name, in Label2's place.
+QLabel* pleaseWaitLine(QWidget* panel, const QString& name);
 // The forum invitation the tarot pages carry at their top.
 QString forumInvitation();
 // The business and co-brand invitations of the promotional frame.

@@ -29,7 +29,6 @@ namespace {
 
 const quint32 kButtonFace = 0xC0E0FF;
 const quint32 kRed = 0x0000FF;
-const quint32 kBlue = 0xFF0000;
 
 struct SpreadItem {
   const char* name;
@@ -191,23 +190,10 @@ frmTarot::frmTarot() : platform::Form(this, Kind::MdiChild) {
   connect(cmdCancel, &platform::VbButton::Click, this, &frmTarot::cmdCancel_Click);
 
   // The please-wait panel, shown by AutoCast.
-  picMessage = platform::named(new QWidget(client), QStringLiteral("picMessage"));
-  tarot::fillColour(picMessage, platform::vbColor(kRed));
-  setTwGeometry(picMessage, 1860, 1860, 5295, 975);
-  Label1 = platform::named(new QLabel(QStringLiteral("Please Wait ..."), picMessage), QStringLiteral("Label1"));
-  Label1->setFont(tarot::verdana(14.25, true));
-  Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  setTwGeometry(Label1, 60, 60, 5175, 840);
-  Label2 = platform::named(new QLabel(QStringLiteral("Dravenna is generating the Tarot result...."), picMessage),
-                           QStringLiteral("Label2"));
-  Label2->setFont(tarot::verdana(9.75));
-  Label2->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-  setTwGeometry(Label2, 90, 360, 5115, 555);
-  for (QLabel* l : {Label1, Label2}) {
-    tarot::fillColour(l, Qt::white);
-    tarot::textColour(l, platform::vbColor(kBlue));
-  }
-  picMessage->hide();
+  const tarot::PleaseWaitPanel wait = tarot::pleaseWaitPanel(client, 1860, 1860);
+  picMessage = wait.panel;
+  Label1 = wait.Label1;
+  Label2 = wait.Label2;
 
   // Promotional frame: the business offer lies over the co-brand offer.
   fraFullBrand = platform::named(new QGroupBox(client), QStringLiteral("fraFullBrand"));
@@ -337,10 +323,7 @@ void frmTarot::showSpreadPicture(int index) {
   // one is shrunk to fit the box whole.
   const QPixmap pic = platform::loadPicture(TarotSpreadTable::picturePath(index));
   if (pic.isNull()) return;
-  const QSize room = pctCard->contentsRect().size();
-  pctCard->setPixmap(pic.width() > room.width() || pic.height() > room.height()
-                         ? pic.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                         : pic);
+  tarot::setPictureFitted(pctCard, pic);
 }
 
 void frmTarot::SetSpreadInfo(int index) {

@@ -15,6 +15,7 @@
 #include "tarot/TarotReadingState.h"
 #include "tarot/TarotSpreadTable.h"
 #include "reportmarkup.h"
+#include "tarotfixtures.h"
 #include "testsupport.h"
 
 using platform::Forms;
@@ -24,43 +25,9 @@ namespace {
 // The generator's largest value.
 constexpr double kTop = 1.0 - 1.0 / 16777216.0;
 
-// A value that draws `card` from a part of the deck starting at `first`
-// with `count` cards.
-double valueFor(int card, int first, int count) { return (card - first + 0.5) / count; }
+using namespace tarotfixtures;
 
-QImage rgb(const QPixmap& pm) { return pm.toImage().convertToFormat(QImage::Format_RGB32); }
-QImage rgb(const QImage& img) { return img.convertToFormat(QImage::Format_RGB32); }
-QImage face(int card) { return rgb(QImage(TarotCardTable::picturePath(QStringLiteral("r"), card))); }
-
-// Replaces the generator by exactly these values; a draw past their end is
-// counted and gets 0.
-struct ScriptedRnd {
-  std::deque<double> values;
-  int overrun = 0;
-};
-ScriptedRnd& script() {
-  static ScriptedRnd s;
-  return s;
-}
-void scriptRnd(const QList<double>& values) {
-  script() = ScriptedRnd{std::deque<double>(values.begin(), values.end()), 0};
-  platform::services().rnd = [] {
-    ScriptedRnd& s = script();
-    if (s.values.empty()) {
-      ++s.overrun;
-      return 0.0;
-    }
-    const double v = s.values.front();
-    s.values.pop_front();
-    return v;
-  };
-}
-
-QList<int> toList(const CardList& l) {
-  QList<int> out;
-  for (int v : l.values()) out << v;
-  return out;
-}
+QImage face(int card) { return tarotfixtures::face(QStringLiteral("r"), card); }
 
 CardList listOf(const QList<int>& values) {
   CardList l;

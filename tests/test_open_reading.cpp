@@ -10,27 +10,14 @@
 #include "tarot/TarotCardTable.h"
 #include "tarot/TarotReadingState.h"
 #include "tarot/frmTarotFront.h"
+#include "tarotfixtures.h"
 #include "testsupport.h"
 
 using platform::Forms;
 
 namespace {
 
-using testsupport::line;
-using testsupport::readAll;
-
-QString writeFile(const QString& name, const QByteArray& bytes) {
-  const QString path = testsupport::tempDir() + "/" + name;
-  QFile f(path);
-  f.open(QIODevice::WriteOnly);
-  f.write(bytes);
-  return path;
-}
-
-QImage rgb(const QPixmap& pm) { return pm.toImage().convertToFormat(QImage::Format_RGB32); }
-QImage face(const QString& deck, int card) {
-  return QImage(TarotCardTable::picturePath(deck, card)).convertToFormat(QImage::Format_RGB32);
-}
+using namespace tarotfixtures;
 
 // A Celtic Cross of the second deck whose reversed lines name the crossing
 // card (40) and card 3.

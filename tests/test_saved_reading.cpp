@@ -9,14 +9,15 @@
 #include "shell/TarotReadingFile.h"
 #include "shell/frmMDI.h"
 #include "tarot/TarotReadingState.h"
+#include "tarotfixtures.h"
 #include "testsupport.h"
 
 using TarotReadingFile::Reading;
 
 namespace {
 
-using testsupport::line;
-using testsupport::readAll;
+using tarotfixtures::line;
+using tarotfixtures::readAll;
 
 void writeFile(const QString& path, const QByteArray& bytes) {
   QFile f(path);

@@ -1,6 +1,5 @@
 #include "testsupport.h"
 
-#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -82,17 +81,6 @@ void resetProgram() {
 QString tempDir() {
   static QTemporaryDir dir;
   return dir.path();
-}
-
-QByteArray line(const QString& plain) {
-  QByteArray out;
-  for (QChar c : plain) out.append(char(c.unicode() + 85));
-  return out + "\r\n";
-}
-
-QByteArray readAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void initTestApp(QApplication& app) {

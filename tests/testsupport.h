@@ -44,11 +44,6 @@ void installFakes();
 void resetProgram();
 // A temporary folder for files the test writes.
 QString tempDir();
-// The bytes of one line of a saved reading: every character moved up by 85,
-// then CR LF.
-QByteArray line(const QString& plain);
-// A file's bytes; empty when it cannot be read.
-QByteArray readAll(const QString& path);
 
 void initTestApp(QApplication& app);
 

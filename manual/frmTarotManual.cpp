@@ -1,0 +1,382 @@
+#include "manual/frmTarotManual.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+
+#include "board/CardDeal.h"
+#include "board/SpreadSlotLayout.h"
+#include "board/frmAuto.h"
+#include "manual/ManualReading.h"
+#include "platform/Pictures.h"
+#include "platform/RichTextBox.h"
+#include "platform/Services.h"
+#include "platform/Twips.h"
+#include "platform/VbString.h"
+#include "shell/Artwork.h"
+#include "shell/ShellWindows.h"
+#include "shell/frmMDI.h"
+#include "shell/modHelp.h"
+#include "tarot/TarotLook.h"
+#include "tarot/TarotSpreadTable.h"
+#include "tarot/frmTarot.h"
+#include "tarot/frmTarotFront.h"
+#include "tarot/modInfo.h"
+
+using platform::setTwGeometry;
+
+namespace {
+
+const quint32 kButtonFace = 0xC0E0FF;
+
+// The face-down deck: 13 cards to a row, in 6 rows.
+constexpr int kPerRow = 13;
+constexpr double kCardLeft = 90, kCardTop = 180, kCardStepX = 375, kCardStepY = 630;
+constexpr double kCardWidth = 350, kCardHeight = 600;
+
+// The back of a card at the size of a face-down card.
+QPixmap smallBack(const QSize& size) {
+  static QPixmap back;
+  if (back.size() != size) {
+    const QPixmap art = shell::cardBackSmall();
+    if (art.isNull()) {
+      back = QPixmap(size);
+      back.fill(QColor(60, 30, 80));
+    } else {
+      back = art.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+  }
+  return back;
+}
+
+// A face-down card: its back, flat and without a border; Space picks it
+// when it has the focus, which is drawn as a frame around it.
+class FaceDownCard : public QAbstractButton {
+ public:
+  explicit FaceDownCard(QWidget* parent) : QAbstractButton(parent) {
+    setFocusPolicy(Qt::TabFocus);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.drawPixmap(rect(), smallBack(size()));
+    if (hasFocus()) {
+      painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+      painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+  }
+};
+
+QAction* menuItem(QMenu* menu, const QString& caption, const QString& name) {
+  QAction* a = menu->addAction(caption);
+  a->setObjectName(name);
+  return a;
+}
+
+}  // namespace
+
+frmTarotManual::frmTarotManual() : platform::Form(this, Kind::MdiChild) {
+  setObjectName(QStringLiteral("frmTarotManual"));
+  setWindowTitle(QStringLiteral("Dravenna"));
+  setWindowIcon(shell::programIcon());
+  tarot::standardColours(this);
+
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("frmTarotManual_client"));
+  client->setFixedSize(platform::toPx(7560), platform::toPx(6390));
+  client->setFont(tarot::verdana(8.25));
+  tarot::fillColour(client, palette().color(QPalette::HighlightedText));
+  setCentralWidget(client);
+
+  Label6 = tarot::linkLabel(tarot::forumInvitation(), QStringLiteral("Label6"), 8.25, false, client);
+  Label6->setAlignment(Qt::AlignCenter);
+  setTwGeometry(Label6, 1005, 60, 5550, 465);
+  connect(Label6, &platform::VbLabel::Click, this, &frmTarotManual::Label6_Click);
+
+  picManual = platform::named(new QLabel(client), QStringLiteral("picManual"),
+                              QStringLiteral("Spread layout"));
+  picManual->setFrameShape(QFrame::Box);
+  picManual->setAlignment(Qt::AlignCenter);
+  picManual->setFocusPolicy(Qt::TabFocus);
+  setTwGeometry(picManual, 90, 480, 2415, 4095);
+
+  fraPictures = platform::named(new QFrame(client), QStringLiteral("fraPictures"));
+  fraPictures->setFrameShape(QFrame::NoFrame);
+  tarot::fillColour(fraPictures, Qt::white);
+  setTwGeometry(fraPictures, 2520, 540, 5055, 4035);
+  for (int i = 0; i < kDeckSize; ++i) {
+    auto* card = platform::named(new FaceDownCard(fraPictures), QStringLiteral("p(%1)").arg(i),
+                                 QStringLiteral("Face-down card %1").arg(i + 1));
+    setTwGeometry(card, kCardLeft + kCardStepX * (i % kPerRow), kCardTop + kCardStepY * (i / kPerRow),
+                  kCardWidth, kCardHeight);
+    connect(card, &QAbstractButton::clicked, this, [this, i] { p_Click(i); });
+    p[std::size_t(i)] = card;
+  }
+
+  txtDisp = platform::named(new QPlainTextEdit(client), QStringLiteral("txtDisp"),
+                            QStringLiteral("Position to fill"));
+  txtDisp->setFont(tarot::verdana(9.75, true));
+  txtDisp->setReadOnly(true);
+  txtDisp->setTabChangesFocus(true);
+  setTwGeometry(txtDisp, 90, 4620, 7395, 1245);
+
+  QFont buttonFont(QStringLiteral("MS Sans Serif"));
+  buttonFont.setPointSizeF(9.75);
+  cmdCancel = tarot::faceButton(QStringLiteral("Exit"), QStringLiteral("cmdCancel"), kButtonFace, client);
+  cmdCancel->setFont(buttonFont);
+  setTwGeometry(cmdCancel, 5370, 5940, 1095, 375);
+  cmdBack = tarot::faceButton(QStringLiteral("Back"), QStringLiteral("cmdBack"), kButtonFace, client);
+  cmdBack->setFont(buttonFont);
+  setTwGeometry(cmdBack, 6510, 5940, 975, 375);
+  connect(cmdCancel, &platform::VbButton::Click, this, &frmTarotManual::cmdCancel_Click);
+  connect(cmdBack, &platform::VbButton::Click, this, &frmTarotManual::cmdBack_Click);
+
+  // The please-wait panel, shown while the reading is laid out.
+  const tarot::PleaseWaitPanel wait = tarot::pleaseWaitPanel(client, 1133, 2693);
+  picMessage = wait.panel;
+  Label1 = wait.Label1;
+  Label2 = wait.Label2;
+  Label3 = tarot::pleaseWaitLine(picMessage, QStringLiteral("Label3"));
+  picMessage->raise();
+
+  QList<QWidget*> order = {cmdBack, cmdCancel, Label6, picManual};
+  for (QAbstractButton* card : p) order << card;
+  order << txtDisp;
+  for (int k = 0; k + 1 < order.size(); ++k) setTabOrder(order[k], order[k + 1]);
+
+  // Menus.
+  QMenuBar* bar = menuBar();
+  bar->setObjectName(QStringLiteral("frmTarotManual_menu"));
+  QMenu* file = bar->addMenu(QStringLiteral("&File"));
+  mnuFile = file->menuAction();
+  mnuFile->setObjectName(QStringLiteral("mnuFile"));
+  mnuStart = menuItem(file, QStringLiteral("&Start Again"), QStringLiteral("mnuStart"));
+  connect(mnuStart, &QAction::triggered, this, &frmTarotManual::mnuStart_Click);
+  mnuExit = menuItem(file, QStringLiteral("&Exit"), QStringLiteral("mnuExit"));
+  connect(mnuExit, &QAction::triggered, this, &frmTarotManual::mnuExit_Click);
+
+  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+  mnuHelp = help->menuAction();
+  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+  mnuOnline = menuItem(help, QStringLiteral("&Online Help"), QStringLiteral("mnuOnline"));
+  connect(mnuOnline, &QAction::triggered, this, &frmTarotManual::mnuOnline_Click);
+  mnuVisit = menuItem(help, QStringLiteral("&Visit Us Online"), QStringLiteral("mnuVisit"));
+  connect(mnuVisit, &QAction::triggered, this, &frmTarotManual::mnuVisit_Click);
+  help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
+  mnuUpdate = menuItem(help, QStringLiteral("Check for Software &Update"), QStringLiteral("mnuUpdate"));
+  connect(mnuUpdate, &QAction::triggered, this, &frmTarotManual::mnuUpdate_Click);
+  help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
+  mnuAbout = menuItem(help, QStringLiteral("&About Software"), QStringLiteral("mnuAbout"));
+  connect(mnuAbout, &QAction::triggered, this, &frmTarotManual::mnuAbout_Click);
+  mnuDona = bar->addAction(QStringLiteral("Donate"), this, &frmTarotManual::mnuDona_Click);
+  mnuDona->setObjectName(QStringLiteral("mnuDona"));
+  mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"), this, &frmTarotManual::mnuMakeMoney_Click);
+  mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+  mnuMakeMoney->setEnabled(false);  // switched off; nothing switches it on
+
+  tarot::fitLabels(this);
+}
+
+void frmTarotManual::Form_Load() {
+  tarot::fixFrame(this, tarot::FrameStyle::FixedNoMax);
+  placeTopCentre();
+
+  TarotReadingState& st = tarotState();
+  st.blnManualMode = true;
+  // The spread page handed the spread over; without it, the reading record
+  // names the same spread.
+  const frmTarot* page = platform::Forms::find<frmTarot>();
+  strSpread = page ? page->card : st.strSpreadName;
+  intSpreadNo = page ? page->MaxCardInSet : st.lngSpreadIndex;
+  ShowCardInfo(QStringLiteral("0"));
+  if (intSpreadNo >= 0 && intSpreadNo < TarotSpreadTable::kSpreadCount)
+    lngPicked.redim(TarotSpreadTable::row(intSpreadNo).positions - 1);
+
+  strSpread = st.strSpreadName;
+  deckLetter_ = st.strDeckLetter;
+  blnRev = st.blnReverseCards;
+  blnMinor = st.blnMinorArcana;
+  blnMajor = st.blnMajorArcana;
+  // As many face-down cards as the part of the deck the cards come from.
+  const int shown = ManualReading::deckPart(blnMajor, blnMinor).count;
+  for (int i = 0; i < kDeckSize; ++i) {
+    p[std::size_t(i)]->setEnabled(i < shown);
+    p[std::size_t(i)]->setVisible(i < shown);
+  }
+
+  picManual->clear();
+  if (intSpreadNo >= 0 && intSpreadNo < TarotSpreadTable::kSpreadCount) {
+    const QPixmap picture = platform::loadPicture(TarotSpreadTable::picturePath(intSpreadNo));
+    if (!picture.isNull()) tarot::setPictureFitted(picManual, picture);
+  }
+  intCardTotal = page ? page->no : st.lngCardCount;
+  intPicked = 0;
+}
+
+void frmTarotManual::Form_Unload(bool&) { tarot::mainWindow()->picMain->setVisible(true); }
+
+void frmTarotManual::ShowCardInfo(const QString& i) {
+  bool ok = false;
+  const int position = i.toInt(&ok);
+  if (!ok) return;
+  if (const auto text = ManualReading::positionText(strSpread, position))
+    txtDisp->setPlainText(platform::vb::fromCrLf(*text));
+}
+
+void frmTarotManual::p_Click(int index) {
+  // Once the last card is picked the reading is being laid out: a click
+  // that still arrives picks nothing.
+  if (completing_ || completed_ || index < 0 || index >= kDeckSize) return;
+  QAbstractButton* card = p[std::size_t(index)];
+  if (!card->isEnabled() || !lngPicked.hasBounds()) return;
+  card->hide();
+  card->setEnabled(false);
+  if (intPicked >= lngPicked.ubound()) {
+    completeReading();
+    return;
+  }
+  ++intPicked;
+  ShowCardInfo(QString::number(intPicked));
+}
+
+bool frmTarotManual::canGoOn() const {
+  return isLoaded() && board_ && platform::Forms::find<frmAuto>() == board_.data();
+}
+
+void frmTarotManual::completeReading() {
+  completing_ = true;
+  picMessage->setVisible(true);
+  picMessage->raise();
+  repaint();
+  tarot::pauseKeepingPaint(3000);
+  if (!isLoaded()) return abandonReading();
+
+  // Every manual reading starts clean: nothing of an earlier or an opened
+  // reading is reported, saved or refused as a repeat, and the record names
+  // the spread and deck this window was opened for. A board still up goes,
+  // so that its fresh load empties the report and writes the header.
+  TarotReadingState& st = tarotState();
+  const int n = lngPicked.ubound() + 1;
+  st.lngChosenCards.erase();
+  st.lngReversedCards.erase();
+  st.blnManualMode = true;
+  st.strSpreadName = strSpread;
+  st.lngSpreadIndex = intSpreadNo;
+  st.lngCardCount = n;
+  st.strDeckLetter = deckLetter_;
+  platform::Forms::unload<frmAuto>();
+  board_ = platform::Forms::get<frmAuto>();
+  // The please-wait panel stays in sight while the cards are laid.
+  frame()->raise();
+
+  // One seed for the whole reading, so its draws never repeat each other.
+  platform::Randomize();
+  for (intSlot = 0; intSlot < n; ++intSlot)
+    if (!DrawAndPlaceCard(intSlot)) return abandonReading();
+
+  frmMDI* mdi = tarot::mainWindow();
+  mdi->Show();
+  // The board's load left the insertion point after the header.
+  WriteReadingCards(st.lngChosenCards, st.lngReversedCards);
+  mdi->showReportPanel();
+  if (const frmTarot* page = platform::Forms::find<frmTarot>()) {
+    mdi->txtName->setText(page->txtName->text());
+    mdi->txtDOB->setText(page->txtDOB->text());
+    mdi->txtCountry->setText(page->txtCountry->text());
+    mdi->txtQ->setPlainText(page->txtQ->toPlainText());
+  }
+  mdi->RTB->setSelStart(0);
+  // The board's fresh load may have shown the welcome panel on its way.
+  mdi->picMain->setVisible(false);
+  completing_ = false;
+  completed_ = true;
+  Hide();
+}
+
+bool frmTarotManual::DrawAndPlaceCard(int k) {
+  TarotReadingState& st = tarotState();
+  const ManualReading::DeckPart part = ManualReading::deckPart(blnMajor, blnMinor);
+  const std::optional<int> card = CardDeal::drawOne(
+      part.first, part.count, [&st](int c) { return IsInArray(c, st.lngChosenCards); },
+      [this] { return canGoOn(); });
+  if (!card) return false;
+  lngCard = *card;
+  st.lngChosenCards.append(lngCard);
+  const bool reversed = blnRev && ManualReading::liesReversed(platform::Rnd());
+  board_->showCard(k, lngCard, reversed ? frmAuto::Turn::Reversed : frmAuto::Turn::Upright);
+  if (reversed) st.lngReversedCards.append(lngCard);
+
+  using Placement = void (frmTarotManual::*)(int);
+  static const Placement placements[TarotSpreadTable::kSpreadCount] = {
+      &frmTarotManual::SetPicPlacement0,  &frmTarotManual::SetPicPlacement1,
+      &frmTarotManual::SetPicPlacement2,  &frmTarotManual::SetPicPlacement3,
+      &frmTarotManual::SetPicPlacement4,  &frmTarotManual::SetPicPlacement5,
+      &frmTarotManual::SetPicPlacement6,  &frmTarotManual::SetPicPlacement7,
+      &frmTarotManual::SetPicPlacement8,  &frmTarotManual::SetPicPlacement9,
+      &frmTarotManual::SetPicPlacement10, &frmTarotManual::SetPicPlacement11,
+      &frmTarotManual::SetPicPlacement12};
+  if (st.lngSpreadIndex >= 0 && st.lngSpreadIndex < TarotSpreadTable::kSpreadCount)
+    (this->*placements[st.lngSpreadIndex])(k);
+  return true;
+}
+
+void frmTarotManual::abandonReading() {
+  // Only a reading laid out to its end is kept: a half-drawn one would be
+  // reported and saved as if whole.
+  TarotReadingState& st = tarotState();
+  st.lngChosenCards.erase();
+  st.lngReversedCards.erase();
+  platform::Forms::unload<frmAuto>();
+  completing_ = false;
+  if (!isLoaded()) return;  // the window was closed meanwhile: nothing to tell
+  platform::MsgBox(QStringLiteral("The cards could not be drawn. Please start the reading again."),
+                   platform::vbCritical);
+  platform::Forms::unload(this);
+}
+
+void frmTarotManual::placeCard(int spreadIndex, int k) {
+  frmAuto* board = platform::Forms::get<frmAuto>();
+  if (const auto text = ManualReading::placementText(spreadIndex, k))
+    txtDisp->setPlainText(platform::vb::fromCrLf(*text));
+  // The crossing card lies upright, a quarter turn across the first card,
+  // whatever the draw made of it.
+  if (spreadIndex == SpreadSlotLayout::kCelticCrossIndex && k == SpreadSlotLayout::kCrossingSlot)
+    board->showCard(k, lngCard, frmAuto::Turn::Crossing);
+  board->placeSlot(spreadIndex, k);
+}
+
+void frmTarotManual::SetPicPlacement0(int k) { placeCard(0, k); }
+void frmTarotManual::SetPicPlacement1(int k) { placeCard(1, k); }
+void frmTarotManual::SetPicPlacement2(int k) { placeCard(2, k); }
+void frmTarotManual::SetPicPlacement3(int k) { placeCard(3, k); }
+void frmTarotManual::SetPicPlacement4(int k) { placeCard(4, k); }
+void frmTarotManual::SetPicPlacement5(int k) { placeCard(5, k); }
+void frmTarotManual::SetPicPlacement6(int k) { placeCard(6, k); }
+void frmTarotManual::SetPicPlacement7(int k) { placeCard(7, k); }
+void frmTarotManual::SetPicPlacement8(int k) { placeCard(8, k); }
+void frmTarotManual::SetPicPlacement11(int k) { placeCard(11, k); }
+void frmTarotManual::SetPicPlacement9(int k) { placeCard(9, k); }
+void frmTarotManual::SetPicPlacement10(int k) { placeCard(10, k); }
+void frmTarotManual::SetPicPlacement12(int k) { placeCard(12, k); }
+
+void frmTarotManual::cmdBack_Click() {
+  platform::Forms::get<frmTarotFront>()->Show();
+  platform::Forms::unload(this);
+  tarot::mainWindow()->picMain->setVisible(false);
+}
+
+void frmTarotManual::cmdCancel_Click() { platform::Forms::unload(this); }
+void frmTarotManual::Label6_Click() { GoToHomePage(); }
+void frmTarotManual::mnuStart_Click() { cmdBack->click(); }
+void frmTarotManual::mnuExit_Click() { cmdCancel->click(); }
+void frmTarotManual::mnuOnline_Click() { GoToHelpPage(); }
+void frmTarotManual::mnuVisit_Click() { GoToHomePage(); }
+void frmTarotManual::mnuUpdate_Click() { GoToDownloadPage(); }
+void frmTarotManual::mnuAbout_Click() { shell::showAboutBox(); }
+void frmTarotManual::mnuDona_Click() { GoToDonatePage(); }
+void frmTarotManual::mnuMakeMoney_Click() { GoToFullyBrandedPage(); }
