@@ -97,13 +97,6 @@ void Form::Hide() { frame()->hide(); }
 
 bool Form::FormVisible() const { return frame()->isVisible(); }
 
-void Form::setFormVisible(bool v) {
-  if (v)
-    Show();
-  else
-    Hide();
-}
-
 double Form::Left() const { return twLeft(frame()); }
 double Form::Top() const { return twTop(frame()); }
 double Form::Width() const { return twWidth(frame()); }

@@ -49,7 +49,6 @@ class Form {
   void ShowModal();
   void Hide();
   bool FormVisible() const;
-  void setFormVisible(bool v);
 
   // Outer geometry in twips (15 twips to the pixel). For a child window the
   // position is within the frame's client area.

@@ -59,14 +59,7 @@ double Round(double v, int decimals) {
 }
 
 long long Int(double v) { return static_cast<long long>(std::floor(v)); }
-long long Fix(double v) { return static_cast<long long>(std::trunc(v)); }
 
-QString Mid(const QString& s, int start, int length) {
-  if (start < 1) start = 1;
-  return s.mid(start - 1, length);
-}
-QString Left(const QString& s, int n) { return s.left(qMax(0, n)); }
-QString Right(const QString& s, int n) { return s.right(qMax(0, n)); }
 
 QString fromCrLf(const QString& s) {
   QString out = s;

@@ -18,11 +18,6 @@ double Val(const QString& s);
 double Round(double v, int decimals = 0);
 // Largest whole number not above v.
 long long Int(double v);
-// Whole part, towards zero.
-long long Fix(double v);
-QString Mid(const QString& s, int start, int length = -1);
-QString Left(const QString& s, int n);
-QString Right(const QString& s, int n);
 
 // Multi-line text as the windows exchange it: line breaks are CR LF.
 QString toCrLf(const QString& s);
