@@ -50,4 +50,13 @@ int ReduceDigitStringOnce(const QString& s);
 // "12"); 0 for any other text ("october", "Sept", "").
 int MonthDigit(const QString& m);
 
+// Helpers the number computations share.
+
+// The sum of the digit values of s ("0" to "9"; every other character counts
+// nothing), kept by the 16-bit rule above.
+int DigitTotal(const QString& s);
+// v itself when it has one decimal digit, else its first decimal digit plus
+// its last, once, even when that sum has two digits again (19 -> 10).
+int FirstPlusLast(int v);
+
 }  // namespace modNumerology
