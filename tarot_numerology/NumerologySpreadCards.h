@@ -18,9 +18,11 @@ constexpr int kSuitSize = 14;
 enum class Suit { Wands = 0, Cups = 1, Swords = 2, Pentacles = 3 };
 
 bool isCard(int number);
-// Name and keyword line of a card; empty for a number that names no card.
+// Name, keyword line and description of a card; empty for a number that
+// names no card.
 QString name(int number);
 QString keywords(int number);
+QString description(int number);
 
 // The suit and value (1 Ace, 2..10, 11 Page, 12 Knight, 13 Queen, 14 King)
 // of a Minor Arcana card; false for a Major Arcana card or no card.
