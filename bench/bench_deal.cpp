@@ -34,7 +34,7 @@
 #include "platform/Forms.h"
 #include "platform/Pictures.h"
 #include "platform/Services.h"
-#include "shell/TarotReadingFile.h"
+#include "tarot/TarotReadingFile.h"
 #include "shell/frmMDI.h"
 #include "tarot/TarotCardTable.h"
 #include "tarot/TarotReadingState.h"
@@ -297,13 +297,13 @@ void attribution(int runs) {
   });
   const double report = timeEach(runs, nullptr, [mdi, &st] {
     mdi->RTB->setText(QString());
-    WriteSpreadHeader(st.strSpreadName);
-    WriteReadingCards(st.lngChosenCards, st.lngReversedCards);
+    modInfo::WriteSpreadHeader(mdi->RTB, st.strSpreadName);
+    modInfo::WriteReadingCards(mdi->RTB, st.lngChosenCards, st.lngReversedCards);
   });
   const double reportPainted = timeEach(runs, nullptr, [mdi, &st] {
     mdi->RTB->setText(QString());
-    WriteSpreadHeader(st.strSpreadName);
-    WriteReadingCards(st.lngChosenCards, st.lngReversedCards);
+    modInfo::WriteSpreadHeader(mdi->RTB, st.strSpreadName);
+    modInfo::WriteReadingCards(mdi->RTB, st.lngChosenCards, st.lngReversedCards);
     mdi->RTB->setSelStart(0);
     mdi->RTB->viewport()->grab();
   });
