@@ -68,6 +68,12 @@ qint64 nowNs() {
   return qint64(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
 }
 
+qint64 threadCpuNs() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return qint64(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+}
+
 long residentKb() {
   std::FILE* f = std::fopen("/proc/self/statm", "r");
   if (!f) return -1;
@@ -84,6 +90,7 @@ bool PaintClock::notify(QObject* receiver, QEvent* event) {
   const bool result = QApplication::notify(receiver, event);
   if (type == QEvent::UpdateRequest || type == QEvent::Paint || type == QEvent::Expose) {
     lastPaintEnd_ = nowNs();
+    lastPaintEndCpu_ = threadCpuNs();
     // A whole window's repaint, not the first widget painted inside it.
     if (!firstPaintEnd_ && type != QEvent::Paint) firstPaintEnd_ = lastPaintEnd_;
   }
@@ -143,10 +150,11 @@ void printHeading(const QString& text) {
   std::printf("\n%s\n", text.toLocal8Bit().constData());
 }
 
-void printRow(const QString& label, const Spread3& s, const QString& goal, bool met) {
-  std::printf("  %-40s %9.2f %9.2f %9.2f   %-26s %s\n", label.toLocal8Bit().constData(), s.min,
+void printRow(const QString& label, const Spread3& s, const QString& goal, bool met,
+              const QString& note) {
+  std::printf("  %-40s %9.2f %9.2f %9.2f   %-22s %-8s %s\n", label.toLocal8Bit().constData(), s.min,
               s.median, s.max, goal.toLocal8Bit().constData(),
-              goal.isEmpty() ? "" : (met ? "met" : "NOT met"));
+              goal.isEmpty() ? "" : (met ? "met" : "NOT met"), note.toLocal8Bit().constData());
   std::fflush(stdout);
 }
 

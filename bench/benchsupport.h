@@ -18,6 +18,9 @@ QString platformDescription();
 
 // Nanoseconds on the monotonic clock, comparable between processes.
 qint64 nowNs();
+// Processor time of the calling thread, in nanoseconds. Steadier than the
+// clock on a busy machine, so it shows what a change saves.
+qint64 threadCpuNs();
 
 // Resident memory of this process, in kilobytes.
 long residentKb();
@@ -30,10 +33,13 @@ class PaintClock : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override;
   qint64 lastPaintEndNs() const { return lastPaintEnd_; }
   qint64 firstPaintEndNs() const { return firstPaintEnd_; }
+  // The GUI thread's processor time at the end of the last repaint.
+  qint64 lastPaintEndCpuNs() const { return lastPaintEndCpu_; }
 
  private:
   qint64 firstPaintEnd_ = 0;
   qint64 lastPaintEnd_ = 0;
+  qint64 lastPaintEndCpu_ = 0;
 };
 
 // For a start-up child: runs the event loop until the first window is fully
@@ -59,9 +65,10 @@ struct Spread3 {
 };
 Spread3 spreadOf(std::vector<double> values);
 
-// One row of figures: a label, min, median and max, and the goal beside
-// them with whether it is met.
-void printRow(const QString& label, const Spread3& s, const QString& goal, bool met);
+// One row of figures: a label, min, median and max, the goal beside them
+// with whether it is met, and a note after.
+void printRow(const QString& label, const Spread3& s, const QString& goal, bool met,
+              const QString& note = QString());
 void printHeading(const QString& text);
 
 }  // namespace bench
