@@ -159,6 +159,8 @@ frmAuto::frmAuto() : platform::Form(this, Kind::MdiChild) {
   resize(sizeHint());
 }
 
+frmAuto::~frmAuto() = default;
+
 QPixmap frmAuto::designPicture(int k) const {
   return CardPictures::cardBack(kDesign[k].pictureWidth, CardPictures::kCardHeight);
 }
@@ -221,10 +223,18 @@ void frmAuto::layOutOpened(int no) {
   }
   layOutSpread(index);
   if (!inPlace()) return;
+  // The pictures are read on worker threads while the report is written.
+  std::vector<int> cards;
+  for (int k = 0; k < no; ++k) cards.push_back(st.lngOpenedCards.at(k));
+  facesAhead_ = std::make_unique<CardPictures::FacesAhead>(st.strDeckLetter, cards);
   frmMDI* mdi = platform::Forms::get<frmMDI>();
   mdi->RTB->setText(QString());
-  modInfo::WriteSpreadHeader(mdi->RTB, st.strOpenedSpreadName);
-  modInfo::WriteReadingCards(mdi->RTB, st.lngOpenedCards, st.lngOpenedReversed);
+  {
+    // Header and cards are one edit of the report box.
+    platform::RichTextBox::Writing report(mdi->RTB);
+    modInfo::WriteSpreadHeader(mdi->RTB, st.strOpenedSpreadName);
+    modInfo::WriteReadingCards(mdi->RTB, st.lngOpenedCards, st.lngOpenedReversed);
+  }
   for (int k = 0; k < no; ++k) {
     const int c = st.lngOpenedCards.at(k);
     showCard(k, c, modInfo::IsInArray(c, st.lngOpenedReversed) ? Turn::Reversed : Turn::Upright);
@@ -234,6 +244,7 @@ void frmAuto::layOutOpened(int no) {
   if (index == SpreadSlotLayout::kCelticCrossIndex)
     showCard(SpreadSlotLayout::kCrossingSlot, st.lngOpenedCards.at(SpreadSlotLayout::kCrossingSlot),
              Turn::Crossing);
+  facesAhead_.reset();
   // The opened reading becomes the current one, so Save writes it again as
   // it was read and later readings start from it like from a dealt one.
   st.lngChosenCards.redim(no);
@@ -275,6 +286,8 @@ void frmAuto::deal(int method, int no) {
     if (dealt->reversed[std::size_t(i)]) st.lngReversedCards.append(dealt->cards[std::size_t(i)]);
   if (no > 0) lngCard = dealt->cards.back();
 
+  // The pictures are read on worker threads while the board is laid out.
+  facesAhead_ = std::make_unique<CardPictures::FacesAhead>(st.strDeckLetter, dealt->cards);
   layOutSpread(spread);
   for (int k = 0; k < no; ++k) {
     const Turn turn = k == crossing ? Turn::Crossing
@@ -282,8 +295,11 @@ void frmAuto::deal(int method, int no) {
                                                         : Turn::Upright;
     showCard(k, dealt->cards[std::size_t(k)], turn);
   }
+  facesAhead_.reset();
 
   frmMDI* mdi = platform::Forms::get<frmMDI>();
+  // One edit of the report box: the view goes to the report's top once.
+  platform::RichTextBox::Writing report(mdi->RTB);
   modInfo::WriteReadingCards(mdi->RTB, st.lngChosenCards, st.lngReversedCards);
   mdi->RTB->setSelStart(0);
 }
@@ -330,7 +346,8 @@ void frmAuto::placeSlot(int spreadIndex, int k) {
 void frmAuto::showCard(int k, int card, Turn turn) {
   if (k < 0 || k >= kSlotCount) return;
   QLabel* slot = p[std::size_t(k)];
-  const QPixmap face = CardPictures::cardFace(tarotState().strDeckLetter, card);
+  const QPixmap face = facesAhead_ ? facesAhead_->face(card)
+                                   : CardPictures::cardFace(tarotState().strDeckLetter, card);
   QString name = TarotCardTable::name(card);
   if (face.isNull()) {
     // No earlier card may show through: a plain back, crosswise for the

@@ -277,16 +277,20 @@ void frmTarotManual::completeReading() {
 
   frmMDI* mdi = tarot::mainWindow();
   mdi->Show();
-  // The board's load left the insertion point after the header.
-  modInfo::WriteReadingCards(mdi->RTB, st.lngChosenCards, st.lngReversedCards);
-  mdi->showReportPanel();
-  if (const frmTarot* page = platform::Forms::find<frmTarot>()) {
-    mdi->txtName->setText(page->txtName->text());
-    mdi->txtDOB->setText(page->txtDOB->text());
-    mdi->txtCountry->setText(page->txtCountry->text());
-    mdi->txtQ->setPlainText(page->txtQ->toPlainText());
+  {
+    // One edit of the report box: the view goes to the report's top once.
+    platform::RichTextBox::Writing report(mdi->RTB);
+    // The board's load left the insertion point after the header.
+    modInfo::WriteReadingCards(mdi->RTB, st.lngChosenCards, st.lngReversedCards);
+    mdi->showReportPanel();
+    if (const frmTarot* page = platform::Forms::find<frmTarot>()) {
+      mdi->txtName->setText(page->txtName->text());
+      mdi->txtDOB->setText(page->txtDOB->text());
+      mdi->txtCountry->setText(page->txtCountry->text());
+      mdi->txtQ->setPlainText(page->txtQ->toPlainText());
+    }
+    mdi->RTB->setSelStart(0);
   }
-  mdi->RTB->setSelStart(0);
   // The board's fresh load may have shown the welcome panel on its way.
   mdi->picMain->setVisible(false);
   completing_ = false;
