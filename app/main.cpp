@@ -4,6 +4,7 @@
 #include "shell/frmMDI.h"
 
 int main(int argc, char* argv[]) {
+  platform::returnFreedMemory();
   QApplication app(argc, argv);
   platform::initApplication(app);
   shell::installMdiHost();

@@ -9,6 +9,7 @@
 
 int main(int argc, char** argv) {
   const qint64 mainNs = bench::nowNs();
+  platform::returnFreedMemory();
   QStandardPaths::setTestModeEnabled(true);
   bench::PaintClock app(argc, argv);
   const qint64 appNs = bench::nowNs();
