@@ -44,7 +44,7 @@ QStringList facePaths(const QString& deckLetter, const std::vector<int>& cards) 
 FacesAhead::FacesAhead(const QString& deckLetter, const std::vector<int>& cards)
     : deckLetter_(deckLetter), cards_(cards), pictures_(facePaths(deckLetter, cards)) {}
 
-QPixmap FacesAhead::face(int number) const {
+QPixmap FacesAhead::face(int number) {
   const auto it = std::find(cards_.begin(), cards_.end(), number);
   if (it == cards_.end()) return cardFace(deckLetter_, number);
   return pictures_.picture(int(it - cards_.begin()));

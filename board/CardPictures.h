@@ -28,7 +28,7 @@ class FacesAhead {
   FacesAhead(const QString& deckLetter, const std::vector<int>& cards);
   // What cardFace gives for a card of the list, waiting for it if it is
   // still being read; a card not in the list is read now.
-  QPixmap face(int number) const;
+  QPixmap face(int number);
 
  private:
   QString deckLetter_;

@@ -7,6 +7,8 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QScopeGuard>
 
 #include "board/CardDeal.h"
 #include "board/SpreadSlotLayout.h"
@@ -272,8 +274,18 @@ void frmTarotManual::completeReading() {
 
   // One seed for the whole reading, so its draws never repeat each other.
   platform::Randomize();
-  for (intSlot = 0; intSlot < n; ++intSlot)
-    if (!DrawAndPlaceCard(intSlot)) return abandonReading();
+  {
+    // The events that run between the draws repaint the other windows, but
+    // the board is painted once, when its cards are all in place, rather
+    // than empty first and again after every card.
+    const QPointer<QWidget> boardFrame = board_->frame();
+    boardFrame->setUpdatesEnabled(false);
+    const auto paintAgain = qScopeGuard([boardFrame] {
+      if (boardFrame) boardFrame->setUpdatesEnabled(true);
+    });
+    for (intSlot = 0; intSlot < n; ++intSlot)
+      if (!DrawAndPlaceCard(intSlot)) return abandonReading();
+  }
 
   frmMDI* mdi = tarot::mainWindow();
   mdi->Show();

@@ -50,15 +50,20 @@ PicturesAhead::PicturesAhead(const QStringList& paths) : shared_(std::make_share
   }
 }
 
-QPixmap PicturesAhead::picture(int i) const {
+QPixmap PicturesAhead::picture(int i) {
   if (i < 0 || std::size_t(i) >= shared_->done.size()) return QPixmap();
+  if (handedOut_.empty()) handedOut_.resize(shared_->done.size());
+  QPixmap& out = handedOut_[std::size_t(i)];
+  if (!out.isNull()) return out;
   QImage img;
   {
     QMutexLocker lock(&shared_->mutex);
     while (!shared_->done[std::size_t(i)]) shared_->arrived.wait(&shared_->mutex);
-    img = shared_->images[std::size_t(i)];
+    img = std::move(shared_->images[std::size_t(i)]);
+    shared_->images[std::size_t(i)] = QImage();
   }
-  return img.isNull() ? QPixmap() : QPixmap::fromImage(img);
+  if (!img.isNull()) out = QPixmap::fromImage(std::move(img));
+  return out;
 }
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 namespace platform {
 
@@ -23,11 +24,14 @@ class PicturesAhead {
   explicit PicturesAhead(const QStringList& paths);
   // The picture of paths[i] (waiting for it if it is still being read), or
   // a null pixmap when it cannot be read or i is out of range.
-  QPixmap picture(int i) const;
+  QPixmap picture(int i);
 
  private:
   struct Shared;
   std::shared_ptr<Shared> shared_;
+  // Pictures already handed out; the first hand-out takes the decoded
+  // pixels over without a copy.
+  std::vector<QPixmap> handedOut_;
 };
 
 }  // namespace platform
