@@ -34,6 +34,13 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
 
 QString RichTextBox::Text() const { return vb::toCrLf(document()->toPlainText()); }
 
+int RichTextBox::TextLength() const {
+  // Every line break but the document's last separator is written as two
+  // characters.
+  const QTextDocument* doc = document();
+  return (doc->characterCount() - 1) + (doc->blockCount() - 1);
+}
+
 void RichTextBox::setText(const QString& text) {
   insertFormat_ = QTextCharFormat();
   alignment_ = 0;

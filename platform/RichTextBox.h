@@ -16,6 +16,8 @@ class RichTextBox : public QTextEdit {
   explicit RichTextBox(QWidget* parent = nullptr);
 
   QString Text() const;
+  // Text().size(), without making the text.
+  int TextLength() const;
   void setText(const QString& text);  // plain text; formats reset
 
   int SelStart() const;

@@ -25,7 +25,7 @@ QColor paletteColour(int index) {
 
 ReportWriter::ReportWriter(platform::RichTextBox* box) : box_(box) {
   box_->beginWrite();
-  box_->setSelStart(box_->Text().size());
+  box_->setSelStart(box_->TextLength());
 }
 
 ReportWriter::ReportWriter(platform::RichTextBox* box, AtInsertionPoint) : box_(box) {

@@ -122,6 +122,7 @@ class TestPlatform : public QObject {
     platform::RichTextBox box;
     box.setSelText("ab\r\ncd\r\n");
     QCOMPARE(box.Text(), QString("ab\r\ncd\r\n"));
+    QCOMPARE(box.TextLength(), 8);
     QCOMPARE(box.SelStart(), 8);
     box.setSelStart(4);
     box.setSelLength(2);
@@ -138,8 +139,10 @@ class TestPlatform : public QObject {
     box.setSelStart(0);
     box.setSelAlignment(2);
     QCOMPARE(box.document()->firstBlock().blockFormat().alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    QCOMPARE(box.TextLength(), box.Text().size());
     box.setText("");
     QCOMPARE(box.Text(), QString());
+    QCOMPARE(box.TextLength(), 0);
     QCOMPARE(box.SelStart(), 0);
   }
 
