@@ -211,14 +211,8 @@ void frmAuto::DONE1(int no) {
 
 void frmAuto::layOutOpened(int no) {
   TarotReadingState& st = tarotState();
-  st.strSpreadName = st.strOpenedSpreadName;
-  const int index = SpreadSlotLayout::lookup(no, st.strSpreadName);
-  if (index < 0) {
-    // Nothing can be laid out; the saved reading is dropped rather than left
-    // waiting for a later deal to pick it up.
-    st.blnOpenedReading = false;
-    return;
-  }
+  const int index = st.beginLayingOutOpened(no);
+  if (index < 0) return;
   layOutSpread(index);
   if (!inPlace()) return;
   frmMDI* mdi = platform::Forms::get<frmMDI>();
@@ -236,11 +230,7 @@ void frmAuto::layOutOpened(int no) {
              Turn::Crossing);
   // The opened reading becomes the current one, so Save writes it again as
   // it was read and later readings start from it like from a dealt one.
-  st.lngChosenCards.redim(no);
-  for (int k = 0; k < no; ++k) st.lngChosenCards[k] = st.lngOpenedCards.at(k);
-  st.lngReversedCards = st.lngOpenedReversed;
-  st.blnManualMode = false;
-  st.blnOpenedReading = false;
+  st.adoptOpenedReading(no);
 }
 void frmAuto::DONE2(int no) { deal(2, no); }
 void frmAuto::DONE3(int no) { deal(3, no); }
@@ -268,11 +258,7 @@ void frmAuto::deal(int method, int no) {
   }
   if (!dealt || !inPlace()) return;
 
-  st.lngChosenCards.redim(no);  // the last element stays a spare 0
-  for (int i = 0; i < no; ++i) st.lngChosenCards[i] = dealt->cards[std::size_t(i)];
-  if (rule.emptiesReversedList) st.lngReversedCards.erase();
-  for (int i = 0; i < no; ++i)
-    if (dealt->reversed[std::size_t(i)]) st.lngReversedCards.append(dealt->cards[std::size_t(i)]);
+  st.recordDeal(dealt->cards, dealt->reversed, rule.emptiesReversedList);
   if (no > 0) lngCard = dealt->cards.back();
 
   layOutSpread(spread);

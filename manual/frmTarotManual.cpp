@@ -183,7 +183,7 @@ void frmTarotManual::Form_Load() {
   placeTopCentre();
 
   TarotReadingState& st = tarotState();
-  st.blnManualMode = true;
+  st.enterManualPick();
   // The spread page handed the spread over; without it, the reading record
   // names the same spread.
   const frmTarot* page = platform::Forms::find<frmTarot>();
@@ -258,13 +258,7 @@ void frmTarotManual::completeReading() {
   // so that its fresh load empties the report and writes the header.
   TarotReadingState& st = tarotState();
   const int n = lngPicked.ubound() + 1;
-  st.lngChosenCards.erase();
-  st.lngReversedCards.erase();
-  st.blnManualMode = true;
-  st.strSpreadName = strSpread;
-  st.lngSpreadIndex = intSpreadNo;
-  st.lngCardCount = n;
-  st.strDeckLetter = deckLetter_;
+  st.beginManualReading(strSpread, intSpreadNo, n, deckLetter_);
   platform::Forms::unload<frmAuto>();
   board_ = platform::Forms::get<frmAuto>();
   // The please-wait panel stays in sight while the cards are laid.
@@ -302,10 +296,9 @@ bool frmTarotManual::DrawAndPlaceCard(int k) {
       [this] { return canGoOn(); });
   if (!card) return false;
   lngCard = *card;
-  st.lngChosenCards.append(lngCard);
   const bool reversed = blnRev && ManualReading::liesReversed(platform::Rnd());
+  st.recordManualCard(lngCard, reversed);
   board_->showCard(k, lngCard, reversed ? frmAuto::Turn::Reversed : frmAuto::Turn::Upright);
-  if (reversed) st.lngReversedCards.append(lngCard);
 
   using Placement = void (frmTarotManual::*)(int);
   static const Placement placements[TarotSpreadTable::kSpreadCount] = {
@@ -324,9 +317,7 @@ bool frmTarotManual::DrawAndPlaceCard(int k) {
 void frmTarotManual::abandonReading() {
   // Only a reading laid out to its end is kept: a half-drawn one would be
   // reported and saved as if whole.
-  TarotReadingState& st = tarotState();
-  st.lngChosenCards.erase();
-  st.lngReversedCards.erase();
+  tarotState().abandonReading();
   platform::Forms::unload<frmAuto>();
   completing_ = false;
   if (!isLoaded()) return;  // the window was closed meanwhile: nothing to tell

@@ -19,7 +19,7 @@ void frmMDI::cmdSave_Click() {
   req.overwritePrompt = true;
   const std::optional<QString> path = platform::services().saveDialog(req);
   if (!path || path->isEmpty()) return;
-  if (!TarotReadingFile::save(*path, TarotReadingFile::fromState(tarotState())))
+  if (!TarotReadingFile::save(*path, tarotState().savedReading()))
     platform::MsgBox(QStringLiteral("The reading could not be saved to \"%1\". Nothing was written.")
                          .arg(QFileInfo(*path).fileName()),
                      platform::vbCritical);
