@@ -14,7 +14,8 @@
 #include "shell/Artwork.h"
 #include "shell/Menus.h"
 #include "shell/ShellWindows.h"
-#include "shell/frmMDI.h"
+#include "platform/RichTextBox.h"
+#include "shell/MainFace.h"
 #include "shell/modHelp.h"
 #include "tarot/TarotCardTable.h"
 #include "tarot/TarotReadingState.h"
@@ -171,11 +172,11 @@ void frmAuto::Form_Load() {
   }
   placeTopCentre();
 
-  frmMDI* mdi = platform::Forms::get<frmMDI>();
-  mdi->picTop->setVisible(true);
-  mdi->RTB->setText(QString());
+  shell::mainface::setQuerentStripVisible(true);
+  platform::RichTextBox* report = shell::mainface::reportBox();
+  report->setText(QString());
   TarotReadingState& st = tarotState();
-  modInfo::WriteSpreadHeader(mdi->RTB, st.strSpreadName);
+  modInfo::WriteSpreadHeader(report, st.strSpreadName);
   if (st.blnOpenedReading) return;
 
   switch (CardDeal::methodFor(st.blnAutoCast, st.blnMinorArcana, st.blnMajorArcana,
@@ -195,9 +196,9 @@ void frmAuto::Form_Load() {
 }
 
 void frmAuto::Form_Unload(bool&) {
-  if (frmMDI* mdi = platform::Forms::find<frmMDI>()) {
-    mdi->picMain->setVisible(true);
-    mdi->picTop->setVisible(false);
+  if (shell::mainface::isOpen()) {
+    shell::mainface::setWelcomeVisible(true);
+    shell::mainface::setQuerentStripVisible(false);
   }
 }
 
@@ -215,10 +216,10 @@ void frmAuto::layOutOpened(int no) {
   if (index < 0) return;
   layOutSpread(index);
   if (!inPlace()) return;
-  frmMDI* mdi = platform::Forms::get<frmMDI>();
-  mdi->RTB->setText(QString());
-  modInfo::WriteSpreadHeader(mdi->RTB, st.strOpenedSpreadName);
-  modInfo::WriteReadingCards(mdi->RTB, st.lngOpenedCards, st.lngOpenedReversed);
+  platform::RichTextBox* report = shell::mainface::reportBox();
+  report->setText(QString());
+  modInfo::WriteSpreadHeader(report, st.strOpenedSpreadName);
+  modInfo::WriteReadingCards(report, st.lngOpenedCards, st.lngOpenedReversed);
   for (int k = 0; k < no; ++k) {
     const int c = st.lngOpenedCards.at(k);
     showCard(k, c, modInfo::IsInArray(c, st.lngOpenedReversed) ? Turn::Reversed : Turn::Upright);
@@ -269,9 +270,9 @@ void frmAuto::deal(int method, int no) {
     showCard(k, dealt->cards[std::size_t(k)], turn);
   }
 
-  frmMDI* mdi = platform::Forms::get<frmMDI>();
-  modInfo::WriteReadingCards(mdi->RTB, st.lngChosenCards, st.lngReversedCards);
-  mdi->RTB->setSelStart(0);
+  platform::RichTextBox* report = shell::mainface::reportBox();
+  modInfo::WriteReadingCards(report, st.lngChosenCards, st.lngReversedCards);
+  report->setSelStart(0);
 }
 
 void frmAuto::Clear_PicBox() {

@@ -20,7 +20,7 @@
 #include "shell/Artwork.h"
 #include "shell/Menus.h"
 #include "shell/ShellWindows.h"
-#include "shell/frmMDI.h"
+#include "shell/MainFace.h"
 #include "shell/modHelp.h"
 #include "tarot/TarotLook.h"
 #include "tarot/TarotSpreadTable.h"
@@ -214,7 +214,7 @@ void frmTarotManual::Form_Load() {
   intPicked = 0;
 }
 
-void frmTarotManual::Form_Unload(bool&) { tarot::mainWindow()->picMain->setVisible(true); }
+void frmTarotManual::Form_Unload(bool&) { shell::mainface::setWelcomeVisible(true); }
 
 void frmTarotManual::ShowCardInfo(const QString& i) {
   bool ok = false;
@@ -269,20 +269,17 @@ void frmTarotManual::completeReading() {
   for (intSlot = 0; intSlot < n; ++intSlot)
     if (!DrawAndPlaceCard(intSlot)) return abandonReading();
 
-  frmMDI* mdi = tarot::mainWindow();
-  mdi->Show();
+  shell::mainface::show();
   // The board's load left the insertion point after the header.
-  modInfo::WriteReadingCards(mdi->RTB, st.lngChosenCards, st.lngReversedCards);
-  mdi->showReportPanel();
-  if (const frmTarot* page = platform::Forms::find<frmTarot>()) {
-    mdi->txtName->setText(page->txtName->text());
-    mdi->txtDOB->setText(page->txtDOB->text());
-    mdi->txtCountry->setText(page->txtCountry->text());
-    mdi->txtQ->setPlainText(page->txtQ->toPlainText());
-  }
-  mdi->RTB->setSelStart(0);
+  platform::RichTextBox* report = shell::mainface::reportBox();
+  modInfo::WriteReadingCards(report, st.lngChosenCards, st.lngReversedCards);
+  shell::mainface::showReportPanel();
+  if (const frmTarot* page = platform::Forms::find<frmTarot>())
+    shell::mainface::setQuerent({page->txtName->text(), page->txtDOB->text(),
+                                 page->txtCountry->text(), page->txtQ->toPlainText()});
+  report->setSelStart(0);
   // The board's fresh load may have shown the welcome panel on its way.
-  mdi->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
   completing_ = false;
   completed_ = true;
   Hide();
@@ -354,7 +351,7 @@ void frmTarotManual::SetPicPlacement12(int k) { placeCard(12, k); }
 void frmTarotManual::cmdBack_Click() {
   platform::Forms::get<frmTarotFront>()->Show();
   platform::Forms::unload(this);
-  tarot::mainWindow()->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
 }
 
 void frmTarotManual::cmdCancel_Click() { platform::Forms::unload(this); }

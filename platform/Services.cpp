@@ -85,7 +85,7 @@ void ClearClipboard() {
   if (auto* cb = QGuiApplication::clipboard()) cb->clear();
 }
 
-QString programTitle() { return QStringLiteral("Auravane"); }
+QString programTitle() { return QCoreApplication::applicationName(); }
 
 QString programFolder() { return current().programFolder(); }
 

@@ -1,6 +1,7 @@
 #include "tarot/TarotReadingState.h"
 
 #include "board/SpreadSlotLayout.h"
+#include "platform/ProgramState.h"
 #include "tarot/TarotReadingFile.h"
 
 namespace {
@@ -129,5 +130,8 @@ TarotReadingFile::Reading TarotReadingState::savedReading() const {
 
 TarotReadingState& tarotState() {
   static TarotReadingState state;
+  static const bool registered =
+      platform::registerStateReset([] { tarotState() = TarotReadingState(); });
+  (void)registered;
   return state;
 }

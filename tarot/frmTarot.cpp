@@ -16,7 +16,7 @@
 #include "shell/Menus.h"
 #include "shell/PromoFrame.h"
 #include "shell/ShellWindows.h"
-#include "shell/frmMDI.h"
+#include "shell/MainFace.h"
 #include "shell/modHelp.h"
 #include "tarot/BoardLink.h"
 #include "tarot/TarotArtwork.h"
@@ -368,41 +368,38 @@ void frmTarot::cmdAuto_Click() {
   if (!rboo) tarot::pauseKeepingPaint(3000);
 
   startReading(false);
-  tarot::handOverRoute().showBoard();
+  tarot::showBoardForAutoCast();
 
-  frmMDI* mdi = tarot::mainWindow();
-  mdi->showReportPanel();
-  mdi->txtName->setText(txtName->text());
-  mdi->txtDOB->setText(txtDOB->text());
-  mdi->txtCountry->setText(txtCountry->text());
-  mdi->txtQ->setPlainText(txtQ->toPlainText());
+  shell::mainface::showReportPanel();
+  shell::mainface::setQuerent(
+      {txtName->text(), txtDOB->text(), txtCountry->text(), txtQ->toPlainText()});
   if (platform::Form* board = platform::Forms::findByName(QStringLiteral("frmAuto"))) {
     board->setLeft(0);
     board->setTop(0);
   }
   Hide();
-  mdi->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
 }
 
 void frmTarot::cmdManual_Click() {
   beginHandOver();
   startReading(true);
-  tarot::handOverRoute().showManualPick();
+  tarot::showManualPick();
   Hide();
-  tarot::mainWindow()->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
 }
 
 void frmTarot::cmdBack_Click() {
   platform::Forms::get<frmTarotFront>()->Show();
   platform::Forms::unload(this);
-  tarot::mainWindow()->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
 }
 
 void frmTarot::cmdCancel_Click() { platform::Forms::unload(this); }
 
 void frmTarot::Form_Unload(bool&) {
   // The hand-over leaves the welcome panel to the windows it hands over to.
-  if (!cmdAuto->value() && !cmdManual->value()) tarot::mainWindow()->picMain->setVisible(true);
+  if (!cmdAuto->value() && !cmdManual->value()) shell::mainface::setWelcomeVisible(true);
 }
 
 void frmTarot::mnuCast_Click() {
@@ -410,7 +407,7 @@ void frmTarot::mnuCast_Click() {
   picMessage->setVisible(true);
   repaint();
   tarotState().castAutomatically();
-  tarot::handOverRoute().showBoard();
+  tarot::showBoardForAutoCast();
   platform::Forms::unload(this);
 }
 

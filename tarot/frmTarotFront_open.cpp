@@ -3,7 +3,7 @@
 
 #include "platform/Services.h"
 #include "tarot/TarotReadingFile.h"
-#include "shell/frmMDI.h"
+#include "shell/MainFace.h"
 #include "tarot/BoardLink.h"
 #include "tarot/TarotLook.h"
 #include "tarot/TarotReadingState.h"
@@ -37,11 +37,7 @@ void frmTarotFront::cmdOpen_Click() {
 
   // A saved reading holds no querent: the strip's boxes are emptied rather
   // than left showing an earlier querent beside this reading.
-  frmMDI* mdi = tarot::mainWindow();
-  mdi->txtName->clear();
-  mdi->txtDOB->clear();
-  mdi->txtCountry->clear();
-  mdi->txtQ->clear();
-  mdi->showReportPanel();
-  mdi->Show();
+  shell::mainface::setQuerent({});
+  shell::mainface::showReportPanel();
+  shell::mainface::show();
 }
