@@ -62,6 +62,5 @@ int main(int argc, char** argv) {
   ok &= save(drawCardBack(kCardWidth, kCardHeight), art.filePath(QStringLiteral("back.png")),
              "PNG");
   ok &= save(drawCardBack(27, 48), art.filePath(QStringLiteral("back-small.png")), "PNG");
-  ok &= save(drawSplash(), art.filePath(QStringLiteral("splash.png")), "PNG");
   return ok ? 0 : 1;
 }
