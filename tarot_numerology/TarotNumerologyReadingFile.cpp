@@ -1,11 +1,6 @@
 #include "tarot_numerology/TarotNumerologyReadingFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-
-#include "platform/Cp1252.h"
-#include "shell/modTextEncoding.h"
+#include "shell/EncodedLinesFile.h"
 
 namespace TarotNumerologyReadingFile {
 namespace {
@@ -22,27 +17,17 @@ bool holdsControl(const QString& s) {
   return false;
 }
 
-// The first four lines of the bytes; CR LF, CR and LF each end a line, and a
-// line end at the very end opens no further line.
-QList<QByteArray> firstLines(const QByteArray& bytes, int count) {
-  QList<QByteArray> lines;
-  QByteArray current;
-  bool open = false;  // a line has begun that no line end has closed
-  for (qsizetype i = 0; i < bytes.size() && lines.size() < count; ++i) {
-    const char b = bytes.at(i);
-    if (b == '\r' || b == '\n') {
-      lines << current;
-      current.clear();
-      open = false;
-      if (b == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n') ++i;
-    } else {
-      current += b;
-      open = true;
-    }
-  }
-  if (open && lines.size() < count) lines << current;
-  while (lines.size() < count) lines << QByteArray();
-  return lines;
+// The reading in the decoded lines: the first four, a missing one empty.
+std::optional<Reading> fromLines(QStringList lines) {
+  while (lines.size() < 4) lines << QString();
+  lines = lines.mid(0, 4);
+  for (const QString& l : lines)
+    if (holdsControl(l)) return std::nullopt;
+  Reading r{lines.at(0), lines.at(1), lines.at(2), lines.at(3)};
+  if (!dayEntries().contains(r.day) || !monthEntries().contains(r.month) ||
+      !yearEntries().contains(r.year))
+    return std::nullopt;
+  return r;
 }
 
 }  // namespace
@@ -66,49 +51,20 @@ const QStringList& yearEntries() {
   return list;
 }
 
-QByteArray encode(const Reading& r) {
-  QByteArray out;
-  for (const QString& value : {r.name, r.day, r.month, r.year}) {
-    out += platform::cp1252::toBytes(EncodeText(value));
-    out += "\r\n";
-  }
-  return out;
-}
+QByteArray encode(const Reading& r) { return EncodedLinesFile::encode({r.name, r.day, r.month, r.year}); }
 
 std::optional<Reading> decode(const QByteArray& bytes) {
-  QStringList values;
-  for (const QByteArray& raw : firstLines(bytes, 4)) {
-    const QString line = DecodeText(platform::cp1252::fromBytes(raw));
-    if (holdsControl(line)) return std::nullopt;
-    values << line;
-  }
-  Reading r{values.at(0), values.at(1), values.at(2), values.at(3)};
-  if (!dayEntries().contains(r.day) || !monthEntries().contains(r.month) ||
-      !yearEntries().contains(r.year))
-    return std::nullopt;
-  return r;
+  return fromLines(EncodedLinesFile::decode(bytes));
 }
 
 std::optional<Reading> load(const QString& path) {
-  // Only a regular file: a pipe or device could hold the program waiting.
-  if (!QFileInfo(path).isFile()) return std::nullopt;
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-  if (f.size() > kMaxFileSize) return std::nullopt;
-  const QByteArray bytes = f.read(kMaxFileSize + 1);
-  if (bytes.size() > kMaxFileSize || f.error() != QFileDevice::NoError) return std::nullopt;
-  return decode(bytes);
+  const std::optional<QStringList> lines = EncodedLinesFile::read(path, kMaxFileSize);
+  if (!lines) return std::nullopt;
+  return fromLines(*lines);
 }
 
 bool save(const QString& path, const Reading& r) {
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  const QByteArray bytes = encode(r);
-  if (f.write(bytes) != bytes.size()) {
-    f.cancelWriting();
-    return false;
-  }
-  return f.commit();
+  return EncodedLinesFile::write(path, {r.name, r.day, r.month, r.year});
 }
 
 }  // namespace TarotNumerologyReadingFile

@@ -13,11 +13,12 @@
 #include "platform/VbString.h"
 #include "shell/ShellWindows.h"
 #include "shell/Site.h"
-#include "shell/frmMDI.h"
+#include "shell/Look.h"
+#include "shell/Menus.h"
+#include "shell/PromoFrame.h"
 #include "shell/modHelp.h"
-#include "tarot/TarotLook.h"
 #include "tarot_numerology/ClipboardRule.h"
-#include "tarot_numerology/FormTexts.h"
+#include "tarot_numerology/TarotNumerologyLook.h"
 #include "tarot_numerology/TarotNumerologyTables.h"
 #include "tarot_numerology/frmTarotNumerologyMain.h"
 #include "tarot_numerology/modTarotNumerology.h"
@@ -90,15 +91,12 @@ QLabel* label(const QString& caption, const QString& name, QWidget* parent, doub
   return l;
 }
 
+// A centred link label in the given colour.
 platform::VbLabel* linkLabel(const QString& caption, const QString& name, const QColor& colour,
                              QWidget* parent) {
-  auto* l = platform::named(new platform::VbLabel(caption, parent), name);
-  l->setFont(verdana(8.25, true, true));
+  platform::VbLabel* l = shell::linkLabel(caption, name, 8.25, true, parent);
   l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  l->setWordWrap(true);
-  l->setTextFormat(Qt::PlainText);
   shell::textColour(l, colour);
-  l->setLinkPointer(true);
   return l;
 }
 
@@ -253,7 +251,7 @@ PageControls buildNumberPage(frmTarotNumerologyDisplay* w, QWidget* client, cons
 frmTarotNumerologyDisplay::frmTarotNumerologyDisplay() : platform::Form(this, Kind::MdiChild) {
   setObjectName(QStringLiteral("frmTarotNumerologyDisplay"));
   setWindowTitle(QStringLiteral("Sylvaric"));
-  tarot::standardColours(this);
+  shell::standardColours(this);
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("frmTarotNumerologyDisplay_client"));
@@ -266,7 +264,7 @@ frmTarotNumerologyDisplay::frmTarotNumerologyDisplay() : platform::Form(this, Ki
                           shell::siteHost() + QStringLiteral(" Now."),
                       QStringLiteral("Label14"), QColor(0, 64, 64), client);
   setTwGeometry(Label14, 1012, 0, 9450, 195);
-  connect(Label14, &platform::VbLabel::Click, this, [] { GoToHomePage(); });
+  connect(Label14, &platform::VbLabel::Click, this, [] { modHelp::GoToHomePage(); });
 
   TS = platform::named(new QTabBar(client), QStringLiteral("TS"), QStringLiteral("Result pages"));
   TS->setFont(verdana(8.25, true));
@@ -333,19 +331,20 @@ frmTarotNumerologyDisplay::frmTarotNumerologyDisplay() : platform::Form(this, Ki
   // The report window that Save opens is not yet part of the program.
   cmdSave->setEnabled(false);
 
-  fraFullBrand = platform::named(new QGroupBox(client), QStringLiteral("fraFullBrand"));
-  setTwGeometry(fraFullBrand, 0, 7200, 9105, 700);
-  lblCobrand = linkLabel(tarotnumerology::coBrandText(), QStringLiteral("lblCobrand"), QColor(0, 0, 255),
-                         fraFullBrand);
-  setTwGeometry(lblCobrand, 120, 165, 8865, 495);
-  lblFullBrand = linkLabel(tarotnumerology::fullBrandText(), QStringLiteral("lblFullBrand"),
-                           QColor(0, 0, 255), fraFullBrand);
-  setTwGeometry(lblFullBrand, 120, 165, 8865, 495);
-  lblFullBrand->setFocusPolicy(Qt::NoFocus);
-  lblCobrand->setAutoFillBackground(true);
-  lblCobrand->raise();
-  connect(lblCobrand, &platform::VbLabel::Click, this, [] { GoToCoBrandPage(); });
-  connect(lblFullBrand, &platform::VbLabel::Click, this, [] { GoToFullyBrandedPage(); });
+  shell::PromoFrameSpec promo;
+  promo.left = 0;
+  promo.top = 7200;
+  promo.width = 9105;
+  promo.height = 700;
+  promo.labelWidth = 8865;
+  promo.labelHeight = 495;
+  promo.coBrandText = tarotnumerology::coBrandText();
+  promo.centred = true;
+  promo.coBrandOnTop = true;
+  const shell::PromoFrame frame = shell::promoFrame(client, promo);
+  fraFullBrand = frame.fraFullBrand;
+  lblCobrand = frame.lblCobrand;
+  lblFullBrand = frame.lblFullBrand;
 
   connect(TS, &QTabBar::currentChanged, this, [this] { TS_Click(); });
 
@@ -362,48 +361,48 @@ frmTarotNumerologyDisplay::frmTarotNumerologyDisplay() : platform::Form(this, Ki
   setTabOrder(cmdBack, Label14);
   setTabOrder(Label14, lblCobrand);
 
-  QMenuBar* bar = menuBar();
-  bar->setObjectName(QStringLiteral("frmTarotNumerologyDisplay_menu"));
-  QMenu* file = bar->addMenu(QStringLiteral("&File"));
-  mnuFile = file->menuAction();
-  mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  mnuBack = file->addAction(QStringLiteral("&Back"), this, &frmTarotNumerologyDisplay::mnuBack_Click);
-  mnuBack->setObjectName(QStringLiteral("mnuBack"));
-  mnuSep3 = file->addSeparator();
-  mnuSep3->setObjectName(QStringLiteral("mnuSep3"));
-  mnuExit = file->addAction(QStringLiteral("E&xit"), this, &frmTarotNumerologyDisplay::mnuExit_Click);
-  mnuExit->setObjectName(QStringLiteral("mnuExit"));
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  mnuHelp = help->menuAction();
-  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  mnuOnline = help->addAction(QStringLiteral("&Online Help"), this, [] { GoToHelpPage(); });
-  mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-  mnuVisit = help->addAction(QStringLiteral("&Visit Us Online"), this, [] { GoToHomePage(); });
-  mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
-  mnuSep1 = help->addSeparator();
-  mnuSep1->setObjectName(QStringLiteral("mnuSep1"));
-  mnuUpdate = help->addAction(QStringLiteral("Check for Software &Update"), this, [] { GoToDownloadPage(); });
-  mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
-  mnuSep2 = help->addSeparator();
-  mnuSep2->setObjectName(QStringLiteral("mnuSep2"));
-  mnuAbout = help->addAction(QStringLiteral("&About Software"), this, [] { shell::showAboutBox(); });
-  mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-  mnuDonate = bar->addAction(QStringLiteral("&Donate"), this, [] { GoToDonatePage(); });
-  mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-  mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"), this, [] { GoToFullyBrandedPage(); });
-  mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
-  mnuMakeMoney->setVisible(false);
+  const shell::MenuTable fileRows = {
+      {shell::MenuRow::Menu, QStringLiteral("&File"), QStringLiteral("mnuFile")},
+      {shell::MenuRow::Item, QStringLiteral("&Back"), QStringLiteral("mnuBack"), [this] { mnuBack_Click(); }},
+      {shell::MenuRow::Separator, QString(), QStringLiteral("mnuSep3")},
+      {shell::MenuRow::Item, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), [this] { mnuExit_Click(); }},
+      {shell::MenuRow::EndMenu, QString(), QString()},
+  };
+  shell::LinkMenuNames links;
+  links.separator1 = QStringLiteral("mnuSep1");
+  links.separator2 = QStringLiteral("mnuSep2");
+  links.donateCaption = QStringLiteral("&Donate");
+  shell::MenuTable menus = fileRows;
+  const shell::MenuTable linkRows = shell::linkMenus(links);
+  menus.insert(menus.end(), linkRows.begin(), linkRows.end());
+  menuBar()->setObjectName(QStringLiteral("frmTarotNumerologyDisplay_menu"));
+  const shell::MenuActions actions = shell::buildMenus(menuBar(), this, menus);
+  mnuFile = actions.value(QStringLiteral("mnuFile"));
+  mnuBack = actions.value(QStringLiteral("mnuBack"));
+  mnuSep3 = actions.value(QStringLiteral("mnuSep3"));
+  mnuExit = actions.value(QStringLiteral("mnuExit"));
+  mnuHelp = actions.value(QStringLiteral("mnuHelp"));
+  mnuOnline = actions.value(QStringLiteral("mnuOnline"));
+  mnuVisit = actions.value(QStringLiteral("mnuVisit"));
+  mnuSep1 = actions.value(QStringLiteral("mnuSep1"));
+  mnuUpdate = actions.value(QStringLiteral("mnuUpdate"));
+  mnuSep2 = actions.value(QStringLiteral("mnuSep2"));
+  mnuAbout = actions.value(QStringLiteral("mnuAbout"));
+  mnuDonate = actions.value(QStringLiteral("mnuDonate"));
+  mnuMakeMoney = actions.value(QStringLiteral("mnuMakeMoney"));
+  mnuMakeMoney->setVisible(false);  // hidden: the business offer is made by its label
+  mnuMakeMoney->setEnabled(true);
 }
 
 void frmTarotNumerologyDisplay::Form_Load() {
-  tarot::fixFrame(this, tarot::FrameStyle::FixedNoMax);
+  shell::fixFrame(this, shell::FrameStyle::FixedNoMax);
   placeTopCentre();
   tnState().resetCardIndexes();
   TS->setCurrentIndex(0);
   picLifePath->raise();
 }
 
-void frmTarotNumerologyDisplay::Form_Unload(bool&) { tarot::mainWindow()->picMain->setVisible(true); }
+void frmTarotNumerologyDisplay::Form_Unload(bool&) { tarotnumerology::setWelcomePanelVisible(true); }
 
 void frmTarotNumerologyDisplay::TS_Click() {
   switch (TS->currentIndex()) {
@@ -424,7 +423,7 @@ void frmTarotNumerologyDisplay::cmdBack_Click() { mnuBack_Click(); }
 void frmTarotNumerologyDisplay::mnuBack_Click() {
   platform::Forms::get<frmTarotNumerologyMain>()->Show();
   platform::Forms::unload(this);
-  tarot::mainWindow()->picMain->setVisible(false);
+  tarotnumerology::setWelcomePanelVisible(false);
 }
 
 void frmTarotNumerologyDisplay::cmdSave_Click() {}

@@ -11,10 +11,11 @@
 #include "platform/Twips.h"
 #include "shell/ShellWindows.h"
 #include "shell/Site.h"
-#include "shell/frmMDI.h"
 #include "shell/modHelp.h"
-#include "tarot/TarotLook.h"
-#include "tarot_numerology/FormTexts.h"
+#include "shell/Look.h"
+#include "shell/Menus.h"
+#include "shell/PromoFrame.h"
+#include "tarot_numerology/TarotNumerologyLook.h"
 #include "tarot_numerology/TarotNumerologyNumbers.h"
 #include "tarot_numerology/TarotNumerologyReadingFile.h"
 #include "tarot_numerology/TarotNumerologyState.h"
@@ -22,7 +23,6 @@
 #include "tarot_numerology/modTarotNumerology.h"
 
 using platform::setTwGeometry;
-using platform::vbColor;
 using shell::verdana;
 
 namespace {
@@ -30,15 +30,12 @@ namespace {
 // RGB as the form's table gives it, as a Qt colour.
 QColor rgb(int r, int g, int b) { return QColor(r, g, b); }
 
+// A centred link label in the given colour.
 platform::VbLabel* linkLabel(const QString& caption, const QString& name, const QColor& colour,
                              QWidget* parent) {
-  auto* l = platform::named(new platform::VbLabel(caption, parent), name);
-  l->setFont(verdana(8.25, true, true));
+  platform::VbLabel* l = shell::linkLabel(caption, name, 8.25, true, parent);
   l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  l->setWordWrap(true);
-  l->setTextFormat(Qt::PlainText);
   shell::textColour(l, colour);
-  l->setLinkPointer(true);
   return l;
 }
 
@@ -50,39 +47,11 @@ void darkEntry(QWidget* w) {
 
 }  // namespace
 
-namespace tarotnumerology {
-
-QString formParagraph() {
-  return QStringLiteral(
-      "Sylvaric helps you in understanding the character of a person in a better way. From a "
-      "name and a date of birth it works out the Life Path and Destiny numbers. Each number from "
-      "1 to 9 belongs to cards of the Major or the Minor Arcana, and the reading shows those "
-      "cards beside the number's planet, days, colours and stones. The cards are drawn from the "
-      "default deck, the \"Brevanth Tarot Deck\".");
-}
-
-QString coBrandText() {
-  return QStringLiteral(
-      "Co-brand this software for your site. Put your site's name and a link to it inside the "
-      "program and hand it on to your visitors; the help pages tell you how.");
-}
-
-QString fullBrandText() {
-  return QStringLiteral(
-      "Home Business Opportunity. Start your own Internet business and make money online. Get "
-      "this software fully branded for your website. Click here for more details.");
-}
-
-QString noLetterMessage() {
-  return QStringLiteral("Please Enter A Name With At Least One Letter From A To Z");
-}
-
-}  // namespace tarotnumerology
 
 frmTarotNumerologyMain::frmTarotNumerologyMain() : platform::Form(this, Kind::MdiChild) {
   setObjectName(QStringLiteral("frmTarotNumerologyMain"));
   setWindowTitle(QStringLiteral("Sylvaric"));
-  tarot::standardColours(this);
+  shell::standardColours(this);
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("frmTarotNumerologyMain_client"));
@@ -98,8 +67,8 @@ frmTarotNumerologyMain::frmTarotNumerologyMain() : platform::Form(this, Kind::Md
                          QStringLiteral(" Now"),
                      QStringLiteral("Label3"), rgb(0, 128, 128), client);
   setTwGeometry(Label3, 1522, 240, 4470, 195);
-  connect(Label14, &platform::VbLabel::Click, this, [] { GoToHomePage(); });
-  connect(Label3, &platform::VbLabel::Click, this, [] { GoToHomePage(); });
+  connect(Label14, &platform::VbLabel::Click, this, [] { modHelp::GoToHomePage(); });
+  connect(Label3, &platform::VbLabel::Click, this, [] { modHelp::GoToHomePage(); });
 
   Label6 = platform::named(new QLabel(QStringLiteral("Sylvaric"), client), QStringLiteral("Label6"));
   Label6->setFont(verdana(12, true));
@@ -175,20 +144,20 @@ frmTarotNumerologyMain::frmTarotNumerologyMain() : platform::Form(this, Kind::Md
   connect(cmdProceed, &platform::VbButton::Click, this, &frmTarotNumerologyMain::cmdProceed_Click);
   connect(cmdOpen, &platform::VbButton::Click, this, &frmTarotNumerologyMain::cmdOpen_Click);
 
-  fraFullBrand = platform::named(new QGroupBox(client), QStringLiteral("fraFullBrand"));
-  setTwGeometry(fraFullBrand, -15, 4440, 7545, 855);
-  lblCobrand = linkLabel(tarotnumerology::coBrandText(), QStringLiteral("lblCobrand"), rgb(0, 0, 255),
-                         fraFullBrand);
-  setTwGeometry(lblCobrand, 120, 165, 7305, 615);
-  lblFullBrand = linkLabel(tarotnumerology::fullBrandText(), QStringLiteral("lblFullBrand"),
-                           rgb(0, 0, 255), fraFullBrand);
-  setTwGeometry(lblFullBrand, 120, 165, 7305, 615);
-  // The co-brand label lies over the business offer and is the one seen.
-  lblFullBrand->setFocusPolicy(Qt::NoFocus);
-  lblCobrand->setAutoFillBackground(true);
-  lblCobrand->raise();
-  connect(lblCobrand, &platform::VbLabel::Click, this, [] { GoToCoBrandPage(); });
-  connect(lblFullBrand, &platform::VbLabel::Click, this, [] { GoToFullyBrandedPage(); });
+  shell::PromoFrameSpec promo;
+  promo.left = -15;
+  promo.top = 4440;
+  promo.width = 7545;
+  promo.height = 855;
+  promo.labelWidth = 7305;
+  promo.labelHeight = 615;
+  promo.coBrandText = tarotnumerology::coBrandText();
+  promo.centred = true;
+  promo.coBrandOnTop = true;
+  const shell::PromoFrame frame = shell::promoFrame(client, promo);
+  fraFullBrand = frame.fraFullBrand;
+  lblCobrand = frame.lblCobrand;
+  lblFullBrand = frame.lblFullBrand;
 
   setTabOrder(txtName, cboDate);
   setTabOrder(cboDate, cboMonth);
@@ -199,43 +168,46 @@ frmTarotNumerologyMain::frmTarotNumerologyMain() : platform::Form(this, Kind::Md
   setTabOrder(Label14, Label3);
   setTabOrder(Label3, lblCobrand);
 
-  QMenuBar* bar = menuBar();
-  bar->setObjectName(QStringLiteral("frmTarotNumerologyMain_menu"));
-  QMenu* file = bar->addMenu(QStringLiteral("&File"));
-  mnuFile = file->menuAction();
-  mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  mnuCalculate = file->addAction(QStringLiteral("Calculate"), this, &frmTarotNumerologyMain::mnuCalculate_Click);
-  mnuCalculate->setObjectName(QStringLiteral("mnuCalculate"));
+  const shell::MenuTable fileRows = {
+      {shell::MenuRow::Menu, QStringLiteral("&File"), QStringLiteral("mnuFile")},
+      {shell::MenuRow::Item, QStringLiteral("Calculate"), QStringLiteral("mnuCalculate"),
+       [this] { mnuCalculate_Click(); }},
+      {shell::MenuRow::Separator, QString(), QStringLiteral("mnuSep1")},
+      {shell::MenuRow::Item, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), [this] { mnuExit_Click(); }},
+      {shell::MenuRow::EndMenu, QString(), QString()},
+  };
+  shell::LinkMenuNames links;
+  links.separator1 = QStringLiteral("mnuSep2");
+  links.separator2 = QStringLiteral("mnuSep3");
+  links.donateCaption = QStringLiteral("&Donate");
+  shell::MenuTable menus = fileRows;
+  const shell::MenuTable linkRows = shell::linkMenus(links);
+  menus.insert(menus.end(), linkRows.begin(), linkRows.end());
+  menuBar()->setObjectName(QStringLiteral("frmTarotNumerologyMain_menu"));
+  const shell::MenuActions actions = shell::buildMenus(menuBar(), this, menus);
+  mnuFile = actions.value(QStringLiteral("mnuFile"));
+  mnuCalculate = actions.value(QStringLiteral("mnuCalculate"));
+  mnuSep1 = actions.value(QStringLiteral("mnuSep1"));
+  mnuExit = actions.value(QStringLiteral("mnuExit"));
+  mnuHelp = actions.value(QStringLiteral("mnuHelp"));
+  mnuOnline = actions.value(QStringLiteral("mnuOnline"));
+  mnuVisit = actions.value(QStringLiteral("mnuVisit"));
+  mnuSep2 = actions.value(QStringLiteral("mnuSep2"));
+  mnuUpdate = actions.value(QStringLiteral("mnuUpdate"));
+  mnuSep3 = actions.value(QStringLiteral("mnuSep3"));
+  mnuAbout = actions.value(QStringLiteral("mnuAbout"));
+  mnuDonate = actions.value(QStringLiteral("mnuDonate"));
+  mnuMakeMoney = actions.value(QStringLiteral("mnuMakeMoney"));
+  // Hidden items: the reading is made by the button, and the business offer
+  // is made by its label.
   mnuCalculate->setVisible(false);
-  mnuSep1 = file->addSeparator();
-  mnuSep1->setObjectName(QStringLiteral("mnuSep1"));
   mnuSep1->setVisible(false);
-  mnuExit = file->addAction(QStringLiteral("E&xit"), this, &frmTarotNumerologyMain::mnuExit_Click);
-  mnuExit->setObjectName(QStringLiteral("mnuExit"));
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  mnuHelp = help->menuAction();
-  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  mnuOnline = help->addAction(QStringLiteral("&Online Help"), this, [] { GoToHelpPage(); });
-  mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-  mnuVisit = help->addAction(QStringLiteral("&Visit Us Online"), this, [] { GoToHomePage(); });
-  mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
-  mnuSep2 = help->addSeparator();
-  mnuSep2->setObjectName(QStringLiteral("mnuSep2"));
-  mnuUpdate = help->addAction(QStringLiteral("Check for Software &Update"), this, [] { GoToDownloadPage(); });
-  mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
-  mnuSep3 = help->addSeparator();
-  mnuSep3->setObjectName(QStringLiteral("mnuSep3"));
-  mnuAbout = help->addAction(QStringLiteral("&About Software"), this, [] { shell::showAboutBox(); });
-  mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-  mnuDonate = bar->addAction(QStringLiteral("&Donate"), this, [] { GoToDonatePage(); });
-  mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-  mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"), this, [] { GoToFullyBrandedPage(); });
-  mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
   mnuMakeMoney->setVisible(false);
+  mnuMakeMoney->setEnabled(true);
 }
 
 void frmTarotNumerologyMain::Form_Load() {
-  tarot::fixFrame(this, tarot::FrameStyle::FixedDialog);
+  shell::fixFrame(this, shell::FrameStyle::FixedDialog);
   placeTopCentre();
   cboDate->addItems(TarotNumerologyReadingFile::dayEntries());
   cboMonth->addItems(TarotNumerologyReadingFile::monthEntries());
@@ -270,7 +242,7 @@ void frmTarotNumerologyMain::cmdProceed_Click() {
   display->Show();
   display->placeTopCentre();
   Hide();
-  tarot::mainWindow()->picMain->setVisible(false);
+  tarotnumerology::setWelcomePanelVisible(false);
 }
 
 void frmTarotNumerologyMain::mnuCalculate_Click() { cmdProceed_Click(); }
@@ -302,6 +274,6 @@ void frmTarotNumerologyMain::cmdOpen_Click() {
 
 void frmTarotNumerologyMain::mnuExit_Click() { platform::Forms::unload(this); }
 
-void frmTarotNumerologyMain::Form_QueryUnload(bool&) { tarot::mainWindow()->picMain->setVisible(true); }
+void frmTarotNumerologyMain::Form_QueryUnload(bool&) { tarotnumerology::setWelcomePanelVisible(true); }
 
-void frmTarotNumerologyMain::Form_Unload(bool&) { tarot::mainWindow()->picMain->setVisible(true); }
+void frmTarotNumerologyMain::Form_Unload(bool&) { tarotnumerology::setWelcomePanelVisible(true); }

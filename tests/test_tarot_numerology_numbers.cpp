@@ -8,7 +8,7 @@
 #include "tarot_numerology/TarotNumerologyNumbers.h"
 #include "tarot_numerology/TarotNumerologyReadingFile.h"
 #include "tarot_numerology/TarotNumerologyTables.h"
-#include "testsupport.h"
+#include "testsupport_core.h"
 
 using namespace TarotNumerologyNumbers;
 namespace File = TarotNumerologyReadingFile;
@@ -16,7 +16,7 @@ namespace File = TarotNumerologyReadingFile;
 namespace {
 
 QByteArray encodedLine(const QString& value) {
-  return platform::cp1252::toBytes(EncodeText(value)) + "\r\n";
+  return platform::cp1252::toBytes(modTextEncoding::EncodeText(value)) + "\r\n";
 }
 
 QByteArray fileOf(const QStringList& values) {
@@ -217,7 +217,7 @@ class TestTarotNumerologyNumbers : public QObject {
     QTest::newRow("a plain text file decodes to control characters")
         << QByteArray("Ann\r\n6\r\nAugust\r\n1979\r\n") << false << "";
     QTest::newRow("a control character in the name")
-        << (platform::cp1252::toBytes(EncodeText(QStringLiteral("A"))) + char(85 + 7) + "\r\n" +
+        << (platform::cp1252::toBytes(modTextEncoding::EncodeText(QStringLiteral("A"))) + char(85 + 7) + "\r\n" +
             fileOf({"6", "August", "1979"}))
         << false << "";
   }
@@ -241,5 +241,5 @@ class TestTarotNumerologyNumbers : public QObject {
   }
 };
 
-QTEST_MAIN(TestTarotNumerologyNumbers)
+AURAVANE_MODEL_TEST_MAIN(TestTarotNumerologyNumbers)
 #include "test_tarot_numerology_numbers.moc"

@@ -74,7 +74,7 @@ QStringList messages() {
 
 QByteArray fileOf(const QStringList& lines) {
   QByteArray out;
-  for (const QString& l : lines) out += platform::cp1252::toBytes(EncodeText(l)) + "\r\n";
+  for (const QString& l : lines) out += platform::cp1252::toBytes(modTextEncoding::EncodeText(l)) + "\r\n";
   return out;
 }
 
@@ -101,7 +101,6 @@ class TestTarotNumerologyWindows : public QObject {
  private slots:
   void init() {
     testsupport::resetProgram();
-    tnState() = TarotNumerologyState();
     mdi()->show();
   }
 
