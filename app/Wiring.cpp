@@ -6,14 +6,16 @@
 #include "shell/frmMDI.h"
 #include "tarot/BoardLink.h"
 #include "tarot/frmTarotOpen.h"
+#include "tarot_numerology/frmTarotNumerologyMain.h"
 
 namespace app {
 
 void wireProgram() {
   using platform::Forms;
-  // Numerology (0) and tarot numerology (2) register their first windows
-  // here as they join the program.
+  // The numerology mode (0) registers its first window here as it joins the
+  // program.
   shell::registerModeWindow(1, [] { return Forms::get<frmTarotOpen>(); });
+  shell::registerModeWindow(2, [] { return Forms::get<frmTarotNumerologyMain>(); });
   shell::registerSaveReading(saveTarotReading);
 
   tarot::HandOverRoute& route = tarot::handOverRoute();

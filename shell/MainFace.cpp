@@ -10,12 +10,18 @@
 namespace shell::mainface {
 namespace {
 
-frmMDI* window() {
+// The main window if it is loaded or closing, else nothing.
+frmMDI* present() {
   if (frmMDI* m = platform::Forms::find<frmMDI>()) return m;
   // While the main window closes it unloads its child windows, whose unload
   // handlers still reach its panels: it is on its way out, not gone.
   for (QWidget* w : QApplication::topLevelWidgets())
     if (auto* m = qobject_cast<frmMDI*>(w); m && m->isUnloading()) return m;
+  return nullptr;
+}
+
+frmMDI* window() {
+  if (frmMDI* m = present()) return m;
   return platform::Forms::get<frmMDI>();
 }
 
@@ -24,6 +30,10 @@ frmMDI* window() {
 bool isOpen() { return platform::Forms::find<frmMDI>() != nullptr; }
 
 void setWelcomeVisible(bool visible) { window()->picMain->setVisible(visible); }
+
+void setWelcomeVisibleWhilePresent(bool visible) {
+  if (frmMDI* m = present()) m->picMain->setVisible(visible);
+}
 
 void setQuerentStripVisible(bool visible) { window()->picTop->setVisible(visible); }
 

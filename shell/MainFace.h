@@ -15,6 +15,9 @@ namespace shell::mainface {
 bool isOpen();
 // Show or hide the welcome panel (the panel with the mode captions).
 void setWelcomeVisible(bool visible);
+// The same, but only while the main window is loaded or closing: it is
+// never loaded for this.
+void setWelcomeVisibleWhilePresent(bool visible);
 // Show or hide the querent strip (name, date of birth, country, question,
 // Save and Print).
 void setQuerentStripVisible(bool visible);
