@@ -147,7 +147,7 @@ frmTarotManual::frmTarotManual() : platform::Form(this, Kind::MdiChild) {
   QList<QWidget*> order = {cmdBack, cmdCancel, Label6, picManual};
   for (QAbstractButton* card : p) order << card;
   order << txtDisp;
-  for (int k = 0; k + 1 < order.size(); ++k) setTabOrder(order[k], order[k + 1]);
+  platform::tabOrder(order);
 
   // Menus.
   QMenuBar* bar = menuBar();

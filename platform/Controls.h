@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -39,13 +40,17 @@ class VbButton : public QPushButton {
   bool value() const { return value_; }
  signals:
   void Click();
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
  private:
   bool value_ = false;
 };
 
 // Calls handler(keyAscii) for every typed character of a text box, as a
 // key-press filter: setting keyAscii to 0 drops the key, another value types
-// that character instead. Backspace is 8, Enter 13.
+// that character instead. Backspace is 8, Enter 13; a character is its
+// Windows-1252 byte, and one the code page lacks is 63 ("?"), whether it is
+// typed or committed by an input method.
 void onKeyPress(QWidget* box, std::function<void(int& keyAscii)> handler);
 // Calls the handlers when focus moves into or out of a widget.
 void onFocus(QWidget* w, std::function<void()> gotFocus, std::function<void()> lostFocus);
@@ -53,6 +58,10 @@ void onFocus(QWidget* w, std::function<void()> gotFocus, std::function<void()> l
 void onMouseMove(QWidget* w, std::function<void()> handler);
 // A widget that reports clicks on itself.
 void onClick(QWidget* w, std::function<void()> handler);
+
+// Sets the tab order of a window's controls: each one after the one before
+// it in the list.
+void tabOrder(const QList<QWidget*>& order);
 
 // Multi-line box text with CR LF line breaks.
 QString plainText(const QPlainTextEdit* box);

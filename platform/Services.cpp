@@ -11,11 +11,14 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
+#include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
 #include <QThread>
 #include <QTime>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace platform {
 
@@ -37,29 +40,30 @@ Lcg24& generator() {
   return g;
 }
 
-// "Description|pattern|Description|pattern" to the name filters of QFileDialog.
-QStringList qtFilters(const QString& vbFilter) {
-  QStringList out;
-  const QStringList parts = vbFilter.split(QLatin1Char('|'));
-  for (int i = 0; i + 1 < parts.size(); i += 2)
-    out << QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), parts[i + 1].trimmed());
-  if (out.isEmpty()) out << QStringLiteral("All files (*)");
-  return out;
+// The folder the next open or save dialog starts in: the last one used
+// during the run, else the user's documents folder (the program's own
+// folder cannot be written once installed).
+QString& lastDialogFolder() {
+  static QString folder;
+  return folder;
 }
 
 std::optional<QString> runDialog(const FileDialogRequest& r, bool save) {
   QFileDialog dlg(QApplication::activeWindow(), r.title);
   dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  const QStringList filters = qtFilters(r.filter);
+  const QStringList filters = dialogNameFilters(r.filter);
   dlg.setNameFilters(filters);
   const int idx = r.filterIndex - 1;
   dlg.selectNameFilter(filters.value(idx >= 0 && idx < filters.size() ? idx : 0));
   if (!r.defaultExt.isEmpty()) dlg.setDefaultSuffix(r.defaultExt);
   if (!r.overwritePrompt) dlg.setOption(QFileDialog::DontConfirmOverwrite);
+  dlg.setDirectory(dialogStartFolder());
   if (!r.fileName.isEmpty()) dlg.selectFile(r.fileName);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
-  return dlg.selectedFiles().first();
+  const QString chosen = dlg.selectedFiles().first();
+  lastDialogFolder() = QFileInfo(chosen).absolutePath();
+  return chosen;
 }
 
 int realMsgBox(const QString& text, int style, const QString& title) {
@@ -89,8 +93,7 @@ bool realPrint(const QTextDocument& doc) {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) return false;
   QPrinter printer(info, QPrinter::HighResolution);
-  doc.print(&printer);
-  return printer.printerState() != QPrinter::Error;
+  return printOn(doc, printer);
 }
 
 Services& current() {
@@ -99,6 +102,40 @@ Services& current() {
 }
 
 }  // namespace
+
+QStringList dialogNameFilters(const QString& vbFilter) {
+  QStringList out;
+  const QStringList parts = vbFilter.split(QLatin1Char('|'));
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    const QString description = parts[i].trimmed();
+    const QString pattern = parts[i + 1].trimmed();
+    // A description that already shows its pattern keeps it once.
+    const QString shown = QStringLiteral("(") + pattern + QStringLiteral(")");
+    out << (description.endsWith(shown) ? description : description + QLatin1Char(' ') + shown);
+  }
+  if (out.isEmpty()) out << QStringLiteral("All files (*)");
+  return out;
+}
+
+QString dialogStartFolder() {
+  const QString last = lastDialogFolder();
+  if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+  return QDir::homePath();
+}
+
+bool printOn(const QTextDocument& source, QPrinter& printer) {
+  // Printed as a paginated document laid out for the printer's page, so the
+  // paper holds the document's text and nothing else (an unpaginated
+  // document would get page numbers added).
+  std::unique_ptr<QTextDocument> doc(source.clone());
+  doc->documentLayout()->setPaintDevice(&printer);
+  doc->setPageSize(QSizeF(printer.width(), printer.height()));
+  doc->setDocumentMargin(2.0 / 2.54 * printer.resolution());  // 2 cm
+  doc->print(&printer);
+  return printer.printerState() != QPrinter::Error;
+}
 
 Services realServices() {
   Services s;

@@ -1,10 +1,12 @@
 #pragma once
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <functional>
 #include <optional>
 
+class QPrinter;
 class QTextDocument;
 class QWidget;
 
@@ -81,6 +83,16 @@ QString programTitle();
 QString programFolder();
 // The program's executable name without extension.
 QString exeName();
+
+// The name filters an open or save dialog shows for a "Description|pattern"
+// list: "Description (pattern)", the pattern shown once.
+QStringList dialogNameFilters(const QString& vbFilter);
+// The folder the next open or save dialog starts in: the folder of the last
+// file chosen during the run, else the user's documents folder.
+QString dialogStartFolder();
+// Prints a document as it is on a printer: its text on the page, nothing
+// added (no page numbers). False when the printer failed.
+bool printOn(const QTextDocument& doc, QPrinter& printer);
 
 // The real generator: a 24-bit linear congruential generator.
 class Lcg24 {

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "platform/ChildMenus.h"
 #include "platform/Services.h"
 #include "platform/SingleInstance.h"
 #include "platform/Twips.h"
@@ -274,8 +275,18 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   mkmoney->setObjectName(QStringLiteral("mkmoney"));
   mkmoney->setEnabled(false);  // switched off; nothing switches it on
 
-  setTabOrder(cmdSelectOption[0], cmdSelectOption[1]);
-  setTabOrder(cmdSelectOption[1], cmdSelectOption[2]);
+  // While a child window with menus is active, its menus stand in this bar.
+  platform::ChildMenus::install(bar, mdiArea_);
+
+  // Tab order: the banner, the mode buttons, the querent strip with Save and
+  // Print, the welcome panel's links, the report, the bottom strip.
+  const QList<QWidget*> order = {lblQuorvaleBanner, cmdSelectOption[0], cmdSelectOption[1],
+                                 cmdSelectOption[2], txtName,           txtDOB,
+                                 txtCountry,         txtQ,              cmdSave,
+                                 cmdPrint,           lblCaption[3],     lblCaption[4],
+                                 lblCaption[5],      RTB,               Label7,
+                                 cmdMdiExit};
+  platform::tabOrder(order);
 }
 
 void frmMDI::Form_Load() {

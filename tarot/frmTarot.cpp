@@ -214,10 +214,10 @@ frmTarot::frmTarot() : platform::Form(this, Kind::MdiChild) {
   picMessage->raise();
 
   // Tab order: list, arcana boxes, the four buttons, description,
-  // reversal box, picture, then the deck list.
-  QWidget* order[] = {lstOption, chkHA, chkLA, cmdAuto, cmdManual, cmdBack, cmdCancel,
-                      txtDisp,   chkRev, pctCard, cboCards, txtName, txtDOB, txtCountry, txtQ};
-  for (std::size_t k = 0; k + 1 < std::size(order); ++k) setTabOrder(order[k], order[k + 1]);
+  // reversal box, picture, then the deck list, the querent's boxes and the
+  // forum link.
+  platform::tabOrder({lstOption, chkHA, chkLA, cmdAuto, cmdManual, cmdBack, cmdCancel, txtDisp, chkRev,
+                      pctCard, cboCards, txtName, txtDOB, txtCountry, txtQ, Label6});
 
   // Menus.
   QMenuBar* bar = menuBar();

@@ -157,17 +157,8 @@ frmTarotFront::frmTarotFront() : platform::Form(this, Kind::MdiChild) {
   connect(lblFullBrand, &platform::VbLabel::Click, this, [] { GoToFullyBrandedPage(); });
 
   // Tab order: the four fields, then Next, Reset, Exit.
-  setTabOrder(txtName, cmbDate);
-  setTabOrder(cmbDate, cmbMonth);
-  setTabOrder(cmbMonth, cmbYear);
-  setTabOrder(cmbYear, txtCountry);
-  setTabOrder(txtCountry, txtQuestion);
-  setTabOrder(txtQuestion, cmdNext);
-  setTabOrder(cmdNext, cmdReset);
-  setTabOrder(cmdReset, cmdCancel);
-  setTabOrder(cmdCancel, cmdOpen);
-  setTabOrder(cmdOpen, Label6);
-  setTabOrder(Label6, lblFullBrand);
+  platform::tabOrder({txtName, cmbDate, cmbMonth, cmbYear, txtCountry, txtQuestion, cmdNext, cmdReset,
+                      cmdCancel, cmdOpen, Label6, lblFullBrand});
 
   // Menus.
   QMenuBar* bar = menuBar();
