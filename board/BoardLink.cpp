@@ -11,4 +11,11 @@ void tarot::unloadBoard() { platform::Forms::unloadByName(QStringLiteral("frmAut
 
 bool tarot::boardLoaded() { return platform::Forms::findByName(QStringLiteral("frmAuto")) != nullptr; }
 
+void tarot::placeBoardTopLeft() {
+  if (platform::Form* board = platform::Forms::findByName(QStringLiteral("frmAuto"))) {
+    board->setLeft(0);
+    board->setTop(0);
+  }
+}
+
 void tarot::layOutOpenedReading(int count) { platform::Forms::get<frmAuto>()->DONE1(count); }

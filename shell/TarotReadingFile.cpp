@@ -5,6 +5,7 @@
 
 #include "board/SpreadSlotLayout.h"
 #include "platform/Cp1252.h"
+#include "platform/RegularFile.h"
 #include "shell/modTextEncoding.h"
 #include "tarot/TarotReadingState.h"
 
@@ -16,12 +17,17 @@ void addLine(QByteArray& out, const QString& tag, const QString& value) {
   out += "\r\n";
 }
 
-// "0" to "77": decimal digits only, no sign or blanks.
+// A whole number from 0 to 77 in decimal digits, with or without leading
+// zeros ("7", "07", "077"); no sign or blanks.
 std::optional<int> cardValue(const QString& text) {
-  if (text.isEmpty() || text.size() > 2) return std::nullopt;
+  if (text.isEmpty()) return std::nullopt;
   for (QChar c : text)
     if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
-  const int v = text.toInt();
+  qsizetype first = 0;
+  while (first + 1 < text.size() && text.at(first) == QLatin1Char('0')) ++first;
+  const QString digits = text.mid(first);
+  if (digits.size() > 2) return std::nullopt;
+  const int v = digits.toInt();
   if (v > 77) return std::nullopt;
   return v;
 }
@@ -78,12 +84,9 @@ std::optional<Reading> decode(const QByteArray& bytes) {
 }
 
 std::optional<Reading> load(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-  if (f.size() > kMaxFileSize) return std::nullopt;
-  const QByteArray bytes = f.read(kMaxFileSize + 1);
-  if (bytes.size() > kMaxFileSize || f.error() != QFileDevice::NoError) return std::nullopt;
-  return decode(bytes);
+  const std::optional<QByteArray> bytes = platform::readRegularFile(path, kMaxFileSize);
+  if (!bytes) return std::nullopt;
+  return decode(*bytes);
 }
 
 bool save(const QString& path, const Reading& r) {

@@ -35,8 +35,9 @@ Reading fromState(const TarotReadingState& s);
 // board has no layout.
 std::optional<Reading> decode(const QByteArray& bytes);
 
-// Reads and decodes a file; nothing when it cannot be read, is too large or
-// is refused by decode.
+// Reads and decodes a file; nothing when it is not a regular file (a named
+// pipe, a device, a socket, a folder), cannot be read, is too large or is
+// refused by decode. It never waits for a writer.
 std::optional<Reading> load(const QString& path);
 // Writes through a temporary file, so a failed write leaves an existing file
 // whole. False when anything failed.

@@ -278,13 +278,13 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   // While a child window with menus is active, its menus stand in this bar.
   platform::ChildMenus::install(bar, mdiArea_);
 
-  // Tab order: the banner, the mode buttons, the querent strip with Save and
-  // Print, the welcome panel's links, the report, the bottom strip.
-  const QList<QWidget*> order = {lblQuorvaleBanner, cmdSelectOption[0], cmdSelectOption[1],
-                                 cmdSelectOption[2], txtName,           txtDOB,
-                                 txtCountry,         txtQ,              cmdSave,
-                                 cmdPrint,           lblCaption[3],     lblCaption[4],
-                                 lblCaption[5],      RTB,               Label7,
+  // Tab order: the mode buttons, the querent strip with Save and Print, the
+  // welcome panel's links, the report, then the banner and the bottom strip.
+  const QList<QWidget*> order = {cmdSelectOption[0], cmdSelectOption[1], cmdSelectOption[2],
+                                 txtName,            txtDOB,             txtCountry,
+                                 txtQ,               cmdSave,            cmdPrint,
+                                 lblCaption[3],      lblCaption[4],      lblCaption[5],
+                                 RTB,                lblQuorvaleBanner,  Label7,
                                  cmdMdiExit};
   platform::tabOrder(order);
 }

@@ -14,6 +14,9 @@ void showBoardForAutoCast();
 // Unloads the board when it is loaded.
 void unloadBoard();
 bool boardLoaded();
+// Moves a loaded board to the left top of the main window's client area, so
+// that it never lies under the report panel.
+void placeBoardTopLeft();
 // Lays the opened saved reading of the current-reading record out on the
 // board (loading it when needed) and writes its report; count is the number
 // of saved positions.

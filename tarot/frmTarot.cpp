@@ -391,12 +391,11 @@ void frmTarot::cmdAuto_Click() {
   mdi->txtDOB->setText(txtDOB->text());
   mdi->txtCountry->setText(txtCountry->text());
   mdi->txtQ->setPlainText(txtQ->toPlainText());
-  if (platform::Form* board = platform::Forms::findByName(QStringLiteral("frmAuto"))) {
-    board->setLeft(0);
-    board->setTop(0);
-  }
+  tarot::placeBoardTopLeft();
   Hide();
   mdi->picMain->setVisible(false);
+  // The reading is handed over to the report panel: Save is next.
+  mdi->cmdSave->setFocus(Qt::OtherFocusReason);
 }
 
 void frmTarot::cmdManual_Click() {

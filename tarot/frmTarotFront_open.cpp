@@ -29,6 +29,8 @@ void frmTarotFront::cmdOpen_Click() {
     platform::MsgBox(QStringLiteral("Please Check The File."), platform::vbCritical);
   };
   if (!path->endsWith(QLatin1String("lqs"))) return refuse();
+  // Only a regular file is read: a named pipe, a device or a socket would
+  // hold the program until something writes to it.
   const std::optional<TarotReadingFile::Reading> reading = TarotReadingFile::load(*path);
   if (!reading) return refuse();
 
@@ -52,4 +54,10 @@ void frmTarotFront::cmdOpen_Click() {
   mdi->txtQ->clear();
   mdi->showReportPanel();
   mdi->Show();
+  // As after a deal: the board beside the report panel, the report from its
+  // beginning, and Save next.
+  tarot::placeBoardTopLeft();
+  mdi->RTB->setSelStart(0);
+  mdi->RTB->ensureCursorVisible();
+  mdi->cmdSave->setFocus(Qt::OtherFocusReason);
 }
