@@ -23,6 +23,7 @@ void initApplication(QApplication& app) {
     if (warm) warm->wait();
   });
   warm->start(QThread::HighPriority);
+  services() = realServices();
   app.setApplicationName(programTitle());
   // No display name: the window system would append it to every title bar,
   // and the windows' captions are to stand as they are.

@@ -1,12 +1,10 @@
 #pragma once
 #include <QDate>
 #include <QString>
-#include <QStringList>
 #include <QUrl>
 #include <functional>
 #include <optional>
 
-class QPrinter;
 class QTextDocument;
 class QWidget;
 
@@ -62,9 +60,14 @@ struct Services {
   std::function<QString()> programFolder;
 };
 
-// The services in force.
+// The services in force. Until the windows' half is installed (see
+// platform/App.h) they are the core ones.
 Services& services();
-// The real services, for the program and to restore after a test.
+// The real services that need no windows: clock, generator, pause, event
+// pump, browser, end, program folder. Message boxes, dialogs and the printer
+// are stand-ins that ask no one.
+Services coreServices();
+// Every real service, windows included (built into the windows' library).
 Services realServices();
 
 // Convenience wrappers over services().
@@ -83,16 +86,6 @@ QString programTitle();
 QString programFolder();
 // The program's executable name without extension.
 QString exeName();
-
-// The name filters an open or save dialog shows for a "Description|pattern"
-// list: "Description (pattern)", the pattern shown once.
-QStringList dialogNameFilters(const QString& vbFilter);
-// The folder the next open or save dialog starts in: the folder of the last
-// file chosen during the run, else the user's documents folder.
-QString dialogStartFolder();
-// Prints a document as it is on a printer: its text on the page, nothing
-// added (no page numbers). False when the printer failed.
-bool printOn(const QTextDocument& doc, QPrinter& printer);
 
 // The real generator: a 24-bit linear congruential generator.
 class Lcg24 {
