@@ -169,13 +169,17 @@ frmTarotManual::frmTarotManual() : platform::Form(this, Kind::MdiChild) {
   Label3 = tarot::pleaseWaitLine(picMessage, QStringLiteral("Label3"));
   picMessage->raise();
 
-  // The face-down deck is one stop of the tab order: one card at a time
-  // takes the focus by Tab, and the arrow keys move it among the others.
-  p[0]->setFocusPolicy(Qt::TabFocus);
+  // The face-down deck is one stop of the tab order, between the picture and
+  // the position text: one card at a time takes the focus by Tab, and the
+  // arrow keys move it among the others.
   QList<QWidget*> order = {cmdBack, cmdCancel, Label6, picManual};
-  for (QAbstractButton* card : p) order << card;
+  for (QAbstractButton* card : p) {
+    card->setFocusPolicy(Qt::TabFocus);  // for the while: the order takes only focusable controls
+    order << card;
+  }
   order << txtDisp;
   platform::tabOrder(order);
+  giveCardTabStop(0, false);
 
   // Menus.
   QMenuBar* bar = menuBar();
@@ -370,6 +374,7 @@ void frmTarotManual::completeReading() {
   mdi->picMain->setVisible(false);
   // The board lies beside the report panel, not under it.
   tarot::placeBoardTopLeft();
+  mdi->showReportBeginning();
   completing_ = false;
   completed_ = true;
   Hide();

@@ -236,6 +236,44 @@ void onClick(QWidget* w, std::function<void()> handler) {
   w->installEventFilter(new MouseFilter(w, QEvent::MouseButtonRelease, std::move(handler)));
 }
 
+WholeLinesBox::WholeLinesBox(const QString& text, QWidget* parent) : QPlainTextEdit(text, parent) {
+  document()->setDocumentMargin(2);
+  // The room left below the lines keeps the colour of the text's ground.
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, pal.color(QPalette::Base));
+  setPalette(pal);
+  setAutoFillBackground(true);
+  fitLines();
+}
+
+int WholeLinesBox::visibleLines() const {
+  const int line = fontMetrics().lineSpacing();
+  const int room = viewport()->height() - 2 * int(document()->documentMargin());
+  return line > 0 ? qMax(0, room / line) : 0;
+}
+
+void WholeLinesBox::resizeEvent(QResizeEvent* e) {
+  QPlainTextEdit::resizeEvent(e);
+  fitLines();
+}
+
+void WholeLinesBox::changeEvent(QEvent* e) {
+  QPlainTextEdit::changeEvent(e);
+  if (e->type() == QEvent::FontChange) fitLines();
+}
+
+void WholeLinesBox::fitLines() {
+  // The room inside the frame, less the document's margins, in whole lines;
+  // what is left over goes below the text, outside the part that is drawn.
+  const int line = fontMetrics().lineSpacing();
+  const int margin = int(document()->documentMargin());
+  const int room = height() - 2 * frameWidth();
+  if (line <= 0 || room <= 0) return;
+  const int lines = qMax(1, (room - 2 * margin) / line);
+  const int spare = qMax(0, room - (2 * margin + lines * line));
+  setViewportMargins(0, 0, 0, spare);
+}
+
 void tabOrder(const QList<QWidget*>& order) {
   if (order.size() < 2) return;
   // The toolkit leaves the order as it was when the first of a pair is the

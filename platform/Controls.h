@@ -1,12 +1,12 @@
 #pragma once
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QList>
 #include <QString>
 #include <functional>
 
-class QPlainTextEdit;
 
 namespace platform {
 
@@ -44,6 +44,24 @@ class VbButton : public QPushButton {
   void keyPressEvent(QKeyEvent* e) override;
  private:
   bool value_ = false;
+};
+
+// A multi-line text box that shows whole lines only: where its height is
+// not a whole number of lines, the part that would show a line cut through
+// stays empty, and the scroll bar brings the other lines into view.
+class WholeLinesBox : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  explicit WholeLinesBox(const QString& text = QString(), QWidget* parent = nullptr);
+  // The number of lines the box shows at once.
+  int visibleLines() const;
+
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+  void changeEvent(QEvent* e) override;
+
+ private:
+  void fitLines();
 };
 
 // Calls handler(keyAscii) for every typed character of a text box, as a

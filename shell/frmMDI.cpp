@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -124,7 +125,7 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   setTwGeometry(txtCountry, 8400, 60, 2445, 285);
   lblQ = stripLabel(QStringLiteral("Question"), QStringLiteral("lblQ"), picTop);
   setTwGeometry(lblQ, 90, 450, 855, 255);
-  txtQ = platform::named(new QPlainTextEdit(QStringLiteral("aa"), picTop), QStringLiteral("txtQ"),
+  txtQ = platform::named(new platform::WholeLinesBox(QStringLiteral("aa"), picTop), QStringLiteral("txtQ"),
                          QStringLiteral("Question"));
   txtQ->setFont(verdana(8.25));
   txtQ->setReadOnly(true);
@@ -271,6 +272,13 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   mnuDonate = actions.value(QStringLiteral("mnuDonate"));
   mkmoney = actions.value(QStringLiteral("mkmoney"));  // switched off; nothing switches it on
 
+  // Text that the stand-in fonts make too large for its box shows whole in
+  // a smaller font.
+  for (QLabel* l : {static_cast<QLabel*>(lblQuorvaleBanner), static_cast<QLabel*>(lblCaption[1]),
+                    static_cast<QLabel*>(Label7)})
+    shell::fitWrappedText(l, 7.0);
+  for (int i : {0, 2, 3, 4, 5}) shell::fitTextToWidth(lblCaption[i], 7.0);
+
   // While a child window with menus is active, its menus stand in this bar.
   platform::ChildMenus::install(bar, mdiArea_);
 
@@ -305,6 +313,21 @@ void frmMDI::MDIForm_Resize() {
   const double windowWidth = platform::toTwips(frameGeometry().width());
   platform::setTwLeft(cmdPrint, windowWidth - platform::twWidth(cmdPrint) - 300);
   platform::setTwLeft(cmdSave, platform::twLeft(cmdPrint) - platform::twWidth(cmdSave) - 100);
+}
+
+bool frmMDI::focusNextPrevChild(bool next) {
+  QWidget* from = focusWidget();
+  if (!from || mdiArea_->isAncestorOf(from)) return QMainWindow::focusNextPrevChild(next);
+  QWidget* w = from;
+  do {
+    w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+    if (!w || w == this || w == mdiArea_ || mdiArea_->isAncestorOf(w) || !isAncestorOf(w)) continue;
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this) && !w->focusProxy()) {
+      w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  } while (w && w != from);
+  return false;
 }
 
 void frmMDI::resizeEvent(QResizeEvent* e) {
@@ -370,6 +393,12 @@ void frmMDI::showReportPanel() {
   const float strips = float(platform::twHeight(picTop)) + float(platform::twHeight(Picture1)) +
                        float(platform::twHeight(PicCoBrand)) + float(platform::twHeight(Picture6));
   platform::setTwHeight(RTB, double(float(platform::screenHeightTwips()) - (strips + 1200.0f)));
+}
+
+void frmMDI::showReportBeginning() {
+  RTB->setSelStart(0);
+  RTB->verticalScrollBar()->setValue(0);
+  RTB->horizontalScrollBar()->setValue(0);
 }
 
 QString frmMDI::questionText() const { return platform::plainText(txtQ); }

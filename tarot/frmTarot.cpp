@@ -115,7 +115,8 @@ frmTarot::frmTarot() : platform::Form(this, Kind::MdiChild) {
   setTwGeometry(txtCountry, 6960, 495, 1575, 285);
   lblQ = tarot::boldLabel(QStringLiteral("Question"), QStringLiteral("lblQ"), 8.25, client);
   setTwGeometry(lblQ, 120, 1080, 855, 255);
-  txtQ = platform::named(new QPlainTextEdit(client), QStringLiteral("txtQ"), QStringLiteral("Question"));
+  txtQ = platform::named(new platform::WholeLinesBox(QString(), client), QStringLiteral("txtQ"),
+                         QStringLiteral("Question"));
   txtQ->setFont(tarot::verdana(8.25));
   txtQ->setReadOnly(true);
   txtQ->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -392,7 +393,9 @@ void frmTarot::cmdAuto_Click() {
   tarot::placeBoardTopLeft();
   Hide();
   mdi->picMain->setVisible(false);
-  // The reading is handed over to the report panel: Save is next.
+  // The reading is handed over to the report panel, shown from its
+  // beginning: Save is next.
+  mdi->showReportBeginning();
   mdi->cmdSave->setFocus(Qt::OtherFocusReason);
 }
 

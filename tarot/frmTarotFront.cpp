@@ -122,7 +122,7 @@ frmTarotFront::frmTarotFront() : platform::Form(this, Kind::MdiChild) {
 
   lblQuestion = tarot::boldLabel(QStringLiteral("Question"), QStringLiteral("lblQuestion"), 9.75, client);
   setTwGeometry(lblQuestion, 120, 2437, 975, 240);
-  txtQuestion = platform::named(new QPlainTextEdit(client), QStringLiteral("txtQuestion"),
+  txtQuestion = platform::named(new platform::WholeLinesBox(QString(), client), QStringLiteral("txtQuestion"),
                                 QStringLiteral("Question"));
   txtQuestion->setFont(tarot::verdana(8.25));
   txtQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

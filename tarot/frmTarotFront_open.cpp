@@ -57,7 +57,6 @@ void frmTarotFront::cmdOpen_Click() {
   // As after a deal: the board beside the report panel, the report from its
   // beginning, and Save next.
   tarot::placeBoardTopLeft();
-  mdi->RTB->setSelStart(0);
-  mdi->RTB->ensureCursorVisible();
+  mdi->showReportBeginning();
   mdi->cmdSave->setFocus(Qt::OtherFocusReason);
 }
