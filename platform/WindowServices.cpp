@@ -1,10 +1,12 @@
-#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
@@ -98,14 +100,30 @@ QString dialogStartFolder() {
 }
 
 bool printOn(const QTextDocument& source, QPrinter& printer) {
-  // Printed as a paginated document laid out for the printer's page, so the
-  // paper holds the document's text and nothing else (an unpaginated
-  // document would get page numbers added).
+  // The document is laid out for the printer's page at the resolution its
+  // text is measured in (the screen's), then painted page by page scaled to
+  // the printer, so the paper holds the document's text and nothing else
+  // (the toolkit's own printing adds page numbers).
   std::unique_ptr<QTextDocument> doc(source.clone());
-  doc->documentLayout()->setPaintDevice(&printer);
-  doc->setPageSize(QSizeF(printer.width(), printer.height()));
-  doc->setDocumentMargin(2.0 / 2.54 * printer.resolution());  // 2 cm
-  doc->print(&printer);
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const qreal sourceDpi = screen ? qRound(screen->logicalDotsPerInchY()) : 96;
+  const qreal scale = printer.logicalDpiY() / sourceDpi;
+  const QSizeF page(printer.width() / scale, printer.height() / scale);
+  doc->setPageSize(page);
+  doc->setDocumentMargin(2.0 / 2.54 * sourceDpi);  // 2 cm
+  painter.scale(scale, scale);
+  const int pages = doc->pageCount();
+  for (int i = 0; i < pages; ++i) {
+    if (i > 0 && !printer.newPage()) break;
+    const QRectF area(QPointF(0, i * page.height()), page);
+    painter.save();
+    painter.translate(0, -area.top());
+    doc->drawContents(&painter, area);
+    painter.restore();
+  }
+  painter.end();
   return printer.printerState() != QPrinter::Error;
 }
 
