@@ -1,6 +1,7 @@
 #include "platform/Forms.h"
 #include "shell/frmMDI.h"
 #include "tarot/frmTarotOpen.h"
+#include "tarot_numerology/frmTarotNumerologyMain.h"
 
 // The first window of each mode. A mode whose windows are not part of the
 // program yet opens nothing.
@@ -9,6 +10,9 @@ void shell::openModeWindow(int mode) {
   switch (mode) {
     case 1:
       first = platform::Forms::get<frmTarotOpen>();
+      break;
+    case 2:
+      first = platform::Forms::get<frmTarotNumerologyMain>();
       break;
     default:
       break;

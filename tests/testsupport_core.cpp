@@ -7,6 +7,7 @@
 #include <sys/resource.h>
 
 #include "tarot/TarotReadingState.h"
+#include "tarot_numerology/TarotNumerologyState.h"
 
 namespace testsupport {
 
@@ -70,6 +71,7 @@ void installFakes() {
 
 void resetModel() {
   tarotState() = TarotReadingState();
+  tnState() = TarotNumerologyState();
   installFakes();
 }
 
