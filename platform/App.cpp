@@ -24,7 +24,9 @@ void initApplication(QApplication& app) {
   });
   warm->start(QThread::HighPriority);
   services() = realServices();
-  app.setApplicationDisplayName(programTitle());
+  app.setApplicationName(programTitle());
+  // No display name: the window system would append it to every title bar,
+  // and the windows' captions are to stand as they are.
   QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
   QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"));
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("DejaVu Sans"));

@@ -28,6 +28,8 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
   setAcceptRichText(false);
   setLineWrapMode(QTextEdit::WidgetWidth);
   document()->setDocumentMargin(2);
+  // Tab moves on to the next control; the box is still typed in.
+  setTabChangesFocus(true);
   connect(document(), &QTextDocument::contentsChange, this,
           [this](int position, int removed, int added) { noteChange(position, removed, added); });
 }

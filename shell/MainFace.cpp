@@ -49,6 +49,10 @@ platform::RichTextBox* reportBox() { return window()->RTB; }
 
 void showReportPanel() { window()->showReportPanel(); }
 
+void showReportBeginning() { window()->showReportBeginning(); }
+
+void focusSave() { window()->cmdSave->setFocus(Qt::OtherFocusReason); }
+
 void show() { window()->Show(); }
 
 }  // namespace shell::mainface

@@ -35,6 +35,10 @@ void setQuerent(const Querent& querent);
 platform::RichTextBox* reportBox();
 // Shows the report panel with the report box fitted between the strips.
 void showReportPanel();
+// Shows the report from its beginning, scrolled to the top.
+void showReportBeginning();
+// Puts the focus on the strip's Save button: after a reading Save is next.
+void focusSave();
 // Shows the main window.
 void show();
 

@@ -9,10 +9,12 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "platform/ChildMenus.h"
 #include "platform/Services.h"
 #include "platform/SingleInstance.h"
 #include "platform/Twips.h"
@@ -124,7 +126,7 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   setTwGeometry(txtCountry, 8400, 60, 2445, 285);
   lblQ = stripLabel(QStringLiteral("Question"), QStringLiteral("lblQ"), picTop);
   setTwGeometry(lblQ, 90, 450, 855, 255);
-  txtQ = platform::named(new QPlainTextEdit(QStringLiteral("aa"), picTop), QStringLiteral("txtQ"),
+  txtQ = platform::named(new platform::WholeLinesBox(QStringLiteral("aa"), picTop), QStringLiteral("txtQ"),
                          QStringLiteral("Question"));
   txtQ->setFont(verdana(8.25));
   txtQ->setReadOnly(true);
@@ -271,8 +273,25 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   mnuDonate = actions.value(QStringLiteral("mnuDonate"));
   mkmoney = actions.value(QStringLiteral("mkmoney"));  // switched off; nothing switches it on
 
-  setTabOrder(cmdSelectOption[0], cmdSelectOption[1]);
-  setTabOrder(cmdSelectOption[1], cmdSelectOption[2]);
+  // Text that the stand-in fonts make too large for its box shows whole in
+  // a smaller font.
+  for (QLabel* l : {static_cast<QLabel*>(lblQuorvaleBanner), static_cast<QLabel*>(lblCaption[1]),
+                    static_cast<QLabel*>(Label7)})
+    shell::fitWrappedText(l, 7.0);
+  for (int i : {0, 2, 3, 4, 5}) shell::fitTextToWidth(lblCaption[i], 7.0);
+
+  // While a child window with menus is active, its menus stand in this bar.
+  platform::ChildMenus::install(bar, mdiArea_);
+
+  // Tab order: the mode buttons, the querent strip with Save and Print, the
+  // welcome panel's links, the report, then the banner and the bottom strip.
+  const QList<QWidget*> order = {cmdSelectOption[0], cmdSelectOption[1], cmdSelectOption[2],
+                                 txtName,            txtDOB,             txtCountry,
+                                 txtQ,               cmdSave,            cmdPrint,
+                                 lblCaption[3],      lblCaption[4],      lblCaption[5],
+                                 RTB,                lblQuorvaleBanner,  Label7,
+                                 cmdMdiExit};
+  platform::tabOrder(order);
 }
 
 void frmMDI::Form_Load() {
@@ -295,6 +314,21 @@ void frmMDI::MDIForm_Resize() {
   const double windowWidth = platform::toTwips(frameGeometry().width());
   platform::setTwLeft(cmdPrint, windowWidth - platform::twWidth(cmdPrint) - 300);
   platform::setTwLeft(cmdSave, platform::twLeft(cmdPrint) - platform::twWidth(cmdSave) - 100);
+}
+
+bool frmMDI::focusNextPrevChild(bool next) {
+  QWidget* from = focusWidget();
+  if (!from || mdiArea_->isAncestorOf(from)) return QMainWindow::focusNextPrevChild(next);
+  QWidget* w = from;
+  do {
+    w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+    if (!w || w == this || w == mdiArea_ || mdiArea_->isAncestorOf(w) || !isAncestorOf(w)) continue;
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this) && !w->focusProxy()) {
+      w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  } while (w && w != from);
+  return false;
 }
 
 void frmMDI::resizeEvent(QResizeEvent* e) {
@@ -393,6 +427,12 @@ void frmMDI::showReportPanel() {
   const float strips = float(platform::twHeight(picTop)) + float(platform::twHeight(Picture1)) +
                        float(platform::twHeight(PicCoBrand)) + float(platform::twHeight(Picture6));
   platform::setTwHeight(RTB, double(float(platform::screenHeightTwips()) - (strips + 1200.0f)));
+}
+
+void frmMDI::showReportBeginning() {
+  RTB->setSelStart(0);
+  RTB->verticalScrollBar()->setValue(0);
+  RTB->horizontalScrollBar()->setValue(0);
 }
 
 QString frmMDI::questionText() const { return platform::plainText(txtQ); }

@@ -78,6 +78,10 @@ class frmMDI : public QMainWindow, public platform::Form {
   // (the banner, mode and querent strips above, the bottom strip below).
   void showReportPanel();
 
+  // Shows the report from its beginning: the insertion point at the start
+  // and the box scrolled to its top.
+  void showReportBeginning();
+
   // The querent strip's multi-line question, with CR LF breaks.
   QString questionText() const;
 
@@ -86,6 +90,9 @@ class frmMDI : public QMainWindow, public platform::Form {
   void Form_Unload(bool& cancel) override;
   void resizeEvent(QResizeEvent* e) override;
   void showEvent(QShowEvent* e) override;
+  // Tab and Shift+Tab among the main window's own controls go round among
+  // them; the child windows in the client area keep their own tab order.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void chooseMode(int mode, bool fromButton, int labelIndex);

@@ -25,6 +25,13 @@ void unloadBoard() { platform::Forms::unloadByName(QStringLiteral("frmAuto")); }
 
 bool boardLoaded() { return platform::Forms::findByName(QStringLiteral("frmAuto")) != nullptr; }
 
+void placeBoardTopLeft() {
+  if (platform::Form* board = platform::Forms::findByName(QStringLiteral("frmAuto"))) {
+    board->setLeft(0);
+    board->setTop(0);
+  }
+}
+
 void unloadManualPick() { platform::Forms::unloadByName(QStringLiteral("frmTarotManual")); }
 
 }  // namespace tarot

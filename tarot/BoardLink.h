@@ -30,5 +30,8 @@ void layOutOpenedReading(int count);
 void unloadBoard();
 bool boardLoaded();
 void unloadManualPick();
+// Moves a loaded board to the left top of the main window's client area, so
+// that it never lies under the report panel.
+void placeBoardTopLeft();
 
 }  // namespace tarot

@@ -6,12 +6,17 @@
 namespace TarotReadingFile {
 namespace {
 
-// "0" to "77": decimal digits only, no sign or blanks.
+// A whole number from 0 to 77 in decimal digits, with or without leading
+// zeros ("7", "07", "077"); no sign or blanks.
 std::optional<int> cardValue(const QString& text) {
-  if (text.isEmpty() || text.size() > 2) return std::nullopt;
+  if (text.isEmpty()) return std::nullopt;
   for (QChar c : text)
     if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
-  const int v = text.toInt();
+  qsizetype first = 0;
+  while (first + 1 < text.size() && text.at(first) == QLatin1Char('0')) ++first;
+  const QString digits = text.mid(first);
+  if (digits.size() > 2) return std::nullopt;
+  const int v = digits.toInt();
   if (v > 77) return std::nullopt;
   return v;
 }

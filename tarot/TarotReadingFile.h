@@ -36,8 +36,9 @@ std::optional<Reading> decode(const QByteArray& bytes);
 // The same check over lines already decoded.
 std::optional<Reading> fromLines(const QStringList& lines);
 
-// Reads and decodes a file; nothing when it is not a regular file, cannot be
-// read, is too large or is refused by decode.
+// Reads and decodes a file; nothing when it is not a regular file (a named
+// pipe, a device, a socket, a folder), cannot be read, is too large or is
+// refused by decode. It never waits for a writer.
 std::optional<Reading> load(const QString& path);
 // Writes through a temporary file, so a failed write leaves an existing file
 // whole. False when anything failed, including a write cut short by a full

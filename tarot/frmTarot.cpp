@@ -115,7 +115,8 @@ frmTarot::frmTarot() : platform::Form(this, Kind::MdiChild) {
   setTwGeometry(txtCountry, 6960, 495, 1575, 285);
   lblQ = tarot::boldLabel(QStringLiteral("Question"), QStringLiteral("lblQ"), 8.25, client);
   setTwGeometry(lblQ, 120, 1080, 855, 255);
-  txtQ = platform::named(new QPlainTextEdit(client), QStringLiteral("txtQ"), QStringLiteral("Question"));
+  txtQ = platform::named(new platform::WholeLinesBox(QString(), client), QStringLiteral("txtQ"),
+                         QStringLiteral("Question"));
   txtQ->setFont(tarot::verdana(8.25));
   txtQ->setReadOnly(true);
   txtQ->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -213,10 +214,10 @@ frmTarot::frmTarot() : platform::Form(this, Kind::MdiChild) {
   picMessage->raise();
 
   // Tab order: list, arcana boxes, the four buttons, description,
-  // reversal box, picture, then the deck list.
-  QWidget* order[] = {lstOption, chkHA, chkLA, cmdAuto, cmdManual, cmdBack, cmdCancel,
-                      txtDisp,   chkRev, pctCard, cboCards, txtName, txtDOB, txtCountry, txtQ};
-  for (std::size_t k = 0; k + 1 < std::size(order); ++k) setTabOrder(order[k], order[k + 1]);
+  // reversal box, picture, then the deck list, the querent's boxes and the
+  // forum link.
+  platform::tabOrder({lstOption, chkHA, chkLA, cmdAuto, cmdManual, cmdBack, cmdCancel, txtDisp, chkRev,
+                      pctCard, cboCards, txtName, txtDOB, txtCountry, txtQ, Label6});
 
   // Menus.
   QMenuBar* bar = menuBar();
@@ -373,12 +374,13 @@ void frmTarot::cmdAuto_Click() {
   shell::mainface::showReportPanel();
   shell::mainface::setQuerent(
       {txtName->text(), txtDOB->text(), txtCountry->text(), txtQ->toPlainText()});
-  if (platform::Form* board = platform::Forms::findByName(QStringLiteral("frmAuto"))) {
-    board->setLeft(0);
-    board->setTop(0);
-  }
+  tarot::placeBoardTopLeft();
   Hide();
   shell::mainface::setWelcomeVisible(false);
+  // The reading is handed over to the report panel, shown from its
+  // beginning: Save is next.
+  shell::mainface::showReportBeginning();
+  shell::mainface::focusSave();
 }
 
 void frmTarot::cmdManual_Click() {

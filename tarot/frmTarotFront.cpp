@@ -122,7 +122,7 @@ frmTarotFront::frmTarotFront() : platform::Form(this, Kind::MdiChild) {
 
   lblQuestion = tarot::boldLabel(QStringLiteral("Question"), QStringLiteral("lblQuestion"), 9.75, client);
   setTwGeometry(lblQuestion, 120, 2437, 975, 240);
-  txtQuestion = platform::named(new QPlainTextEdit(client), QStringLiteral("txtQuestion"),
+  txtQuestion = platform::named(new platform::WholeLinesBox(QString(), client), QStringLiteral("txtQuestion"),
                                 QStringLiteral("Question"));
   txtQuestion->setFont(tarot::verdana(8.25));
   txtQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -160,17 +160,8 @@ frmTarotFront::frmTarotFront() : platform::Form(this, Kind::MdiChild) {
   lblFullBrand = frame.lblFullBrand;
 
   // Tab order: the four fields, then Next, Reset, Exit.
-  setTabOrder(txtName, cmbDate);
-  setTabOrder(cmbDate, cmbMonth);
-  setTabOrder(cmbMonth, cmbYear);
-  setTabOrder(cmbYear, txtCountry);
-  setTabOrder(txtCountry, txtQuestion);
-  setTabOrder(txtQuestion, cmdNext);
-  setTabOrder(cmdNext, cmdReset);
-  setTabOrder(cmdReset, cmdCancel);
-  setTabOrder(cmdCancel, cmdOpen);
-  setTabOrder(cmdOpen, Label6);
-  setTabOrder(Label6, lblFullBrand);
+  platform::tabOrder({txtName, cmbDate, cmbMonth, cmbYear, txtCountry, txtQuestion, cmdNext, cmdReset,
+                      cmdCancel, cmdOpen, Label6, lblFullBrand});
 
   // Menus.
   QMenuBar* bar = menuBar();

@@ -29,6 +29,8 @@ void frmTarotFront::cmdOpen_Click() {
     platform::MsgBox(QStringLiteral("Please Check The File."), platform::vbCritical);
   };
   if (!path->endsWith(QLatin1String("lqs"))) return refuse();
+  // Only a regular file is read: a named pipe, a device or a socket would
+  // hold the program until something writes to it.
   const std::optional<TarotReadingFile::Reading> reading = TarotReadingFile::load(*path);
   if (!reading) return refuse();
 
@@ -40,4 +42,9 @@ void frmTarotFront::cmdOpen_Click() {
   shell::mainface::setQuerent({});
   shell::mainface::showReportPanel();
   shell::mainface::show();
+  // As after a deal: the board beside the report panel, the report from its
+  // beginning, and Save next.
+  tarot::placeBoardTopLeft();
+  shell::mainface::showReportBeginning();
+  shell::mainface::focusSave();
 }

@@ -66,8 +66,12 @@ void frmTarotOpen::Form_Load() {
 }
 
 void frmTarotOpen::Timer1_Timer() {
+  const bool appears = cmdContd->isHidden();
   cmdContd->setEnabled(true);
   cmdContd->setVisible(true);
+  // Continue is the splash's one control: it takes the focus when it
+  // appears, so Enter or Space goes on.
+  if (appears && FormVisible()) cmdContd->setFocus(Qt::OtherFocusReason);
 }
 
 void frmTarotOpen::cmdContd_Click() {
