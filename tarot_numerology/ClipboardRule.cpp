@@ -45,18 +45,43 @@ void clearIfOwn() {
   if (ours) cb->clear(QClipboard::Clipboard);
 }
 
-void guard(QPlainTextEdit* box) {
+namespace {
+
+void watchTouches(QAbstractScrollArea* box) {
   auto* filter = new TouchFilter(box);
   box->installEventFilter(filter);
   box->viewport()->installEventFilter(filter);
   box->viewport()->setMouseTracking(true);
+}
+
+}  // namespace
+
+void guard(QPlainTextEdit* box) {
+  watchTouches(box);
   QObject::connect(box, &QPlainTextEdit::textChanged, box, [] { clearIfOwn(); });
+}
+
+void guard(QTextEdit* box) {
+  watchTouches(box);
+  QObject::connect(box, &QTextEdit::textChanged, box, [] { clearIfOwn(); });
 }
 
 MarkedTextBox::MarkedTextBox(QWidget* parent) : QPlainTextEdit(parent) {}
 
 QMimeData* MarkedTextBox::createMimeDataFromSelection() const {
   QMimeData* data = QPlainTextEdit::createMimeDataFromSelection();
+  markOwn(data);
+  return data;
+}
+
+}  // namespace tnclipboard
+
+namespace tnclipboard {
+
+MarkedRichTextBox::MarkedRichTextBox(QWidget* parent) : platform::RichTextBox(parent) {}
+
+QMimeData* MarkedRichTextBox::createMimeDataFromSelection() const {
+  QMimeData* data = platform::RichTextBox::createMimeDataFromSelection();
   markOwn(data);
   return data;
 }
