@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <iterator>
@@ -59,6 +60,27 @@ class ShapeOutline : public QWidget {
  private:
   bool circle_;
   QColor colour_;
+};
+
+// A position number laid over a card picture: blue, ringed in white so that
+// it reads on dark and light faces alike; the picture shows around it.
+class PositionNumber : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QFontMetricsF fm(font());
+    const QString t = text();
+    const QPointF at((width() - fm.horizontalAdvance(t)) / 2.0,
+                     (height() - fm.height()) / 2.0 + fm.ascent());
+    QPainterPath path;
+    path.addText(at, font(), t);
+    p.strokePath(path, QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(path, palette().color(QPalette::WindowText));
+  }
 };
 
 // A neutral face-down card, shown where a picture is missing.
@@ -285,8 +307,10 @@ void buildSpreadPage(frmTarotNumerologyDisplay* w, QWidget* p) {
     pic->setPixmap(faceDown);
     w->picNumerologyGrid[std::size_t(k)] = pic;
 
-    QLabel* number = label(QString::number(k + 1), QStringLiteral("lblCardPosition(%1)").arg(11 + k), pic,
-                           14.25, true, blue);
+    auto* number = platform::named(new PositionNumber(QString::number(k + 1), pic),
+                                   QStringLiteral("lblCardPosition(%1)").arg(11 + k));
+    number->setFont(verdana(14.25, true));
+    shell::textColour(number, blue);
     number->setAlignment(Qt::AlignCenter);
     number->setAttribute(Qt::WA_TransparentForMouseEvents);
     setTwGeometry(number, 0, 1450, 210, 345);
@@ -323,10 +347,17 @@ void buildSpreadPage(frmTarotNumerologyDisplay* w, QWidget* p) {
   for (std::size_t i = 0; i < std::size(captions); ++i) {
     const Caption& c = captions[i];
     const QString text = QString::fromLatin1(c.text);
-    // A caption beside a row stands one letter per line.
-    QLabel* l = label(c.vertical ? text.split(QLatin1Char(' ')).join(QLatin1Char('\n')) : text,
-                      QStringLiteral("lblNumerologyGrid(%1)").arg(i), p, 8.25, true, green);
-    l->setAccessibleName(QString(text).remove(QLatin1Char(' ')));
+    QLabel* l = label(text, QStringLiteral("lblNumerologyGrid(%1)").arg(i), p, 8.25, true, green);
+    if (c.vertical) {
+      // A caption beside a row stands one letter per line, set close enough
+      // that the longest one ends above the captions under the grid.
+      QStringList letters = text.split(QLatin1Char(' '));
+      for (QString& letter : letters) letter = letter.toHtmlEscaped();
+      l->setTextFormat(Qt::RichText);
+      l->setText(QStringLiteral("<div style=\"line-height:82%\">") + letters.join(QStringLiteral("<br>")) +
+                 QStringLiteral("</div>"));
+      l->setAccessibleName(QString(text).remove(QLatin1Char(' ')));
+    }
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     l->adjustSize();
     l->move(platform::toPx(c.left), platform::toPx(c.top));
@@ -602,5 +633,8 @@ bool frmTarotNumerologyDisplay::drawSpread(int spread) {
       spread, RTB, [this](int k, int n) { layCard(k, n); });
   if (!cards) return false;
   tnState().NSSpreadCards = *cards;
+  // The report is read from its start.
+  RTB->setSelStart(0);
+  RTB->ensureCursorVisible();
   return true;
 }

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTabBar>
+#include <QTextDocument>
 #include <QTimer>
 
 #include "platform/Cp1252.h"
@@ -171,7 +172,11 @@ class TestTarotNumerologyReportWindow : public QObject {
     QVERIFY(at(3).x() > at(0).x() && at(6).x() > at(3).x() && at(8).y() == at(2).y());
     QCOMPARE(d->lblNo[0]->palette().color(QPalette::Window), QColor(255, 180, 4));
     QStringList captions;
-    for (QLabel* l : d->lblNumerologyGrid) captions << l->text().replace('\n', ' ');
+    for (QLabel* l : d->lblNumerologyGrid) {
+      QTextDocument shownText;
+      shownText.setHtml(l->text());
+      captions << shownText.toPlainText().replace(QChar::LineSeparator, ' ').replace('\n', ' ');
+    }
     QCOMPARE(captions, QStringList({"Thought", "Organization", "Influence", "Individualistic",
                                     "Material Activity", "Power - strength", "H E A D", "H E A R T",
                                     "D E E D S", "I n t e l l e c t", "L i a s i o n",
