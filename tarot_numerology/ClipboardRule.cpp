@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QTimer>
 
 namespace tnclipboard {
 namespace {
@@ -61,9 +62,17 @@ void guard(QPlainTextEdit* box) {
   QObject::connect(box, &QPlainTextEdit::textChanged, box, [] { clearIfOwn(); });
 }
 
+// A report is written into its box piece by piece: the changes of one
+// writing are answered once, as soon as it is done, so the clipboard (which
+// may belong to another program and answer slowly) is asked once, not once
+// per piece.
 void guard(QTextEdit* box) {
   watchTouches(box);
-  QObject::connect(box, &QTextEdit::textChanged, box, [] { clearIfOwn(); });
+  auto* changed = new QTimer(box);
+  changed->setSingleShot(true);
+  changed->setInterval(0);
+  QObject::connect(changed, &QTimer::timeout, box, [] { clearIfOwn(); });
+  QObject::connect(box, &QTextEdit::textChanged, changed, qOverload<>(&QTimer::start));
 }
 
 MarkedTextBox::MarkedTextBox(QWidget* parent) : QPlainTextEdit(parent) {}

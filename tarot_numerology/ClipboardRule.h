@@ -17,7 +17,8 @@ void markOwn(QMimeData* data);
 // Empties the clipboard when it holds data this program put there.
 void clearIfOwn();
 // Runs clearIfOwn on every change, click, press, release and mouse move of a
-// box.
+// box; for a report box, the changes of one writing are answered once, when
+// the writing is done.
 void guard(QPlainTextEdit* box);
 void guard(QTextEdit* box);
 

@@ -1,9 +1,11 @@
 // The tarot-numerology reading as a person finishes it: the Numerology
 // Spread on the result window's third page, the report window that Save
 // opens, its printout and the reading file it saves.
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -435,6 +437,41 @@ class TestTarotNumerologyReportWindow : public QObject {
     const auto back = TarotNumerologyReadingFile::load(path);
     QVERIFY(back);
     QCOMPARE(back->name, reopened);
+  }
+
+  // Text copied out of a report box is gone at the next touch of either
+  // report box or at the next writing of the spread's report; what another
+  // program put on the clipboard stays.
+  void reportBoxesClearTheirCopies() {
+    frmTarotNumerologyDisplay* d = reading(QStringLiteral("Ann Lee"));
+    QVERIFY(d);
+    QClipboard* cb = QGuiApplication::clipboard();
+    d->RTB->selectAll();
+    d->RTB->copy();
+    QVERIFY(cb->text().contains(QStringLiteral("Position 1: ")));
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), d->RTB->viewport()->mapToGlobal(QPointF(5, 5)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(d->RTB->viewport(), &move);
+    QVERIFY(cb->text().isEmpty());
+
+    d->RTB->selectAll();
+    d->RTB->copy();
+    d->drawSpread(modNumerologySpread::kNumerologySpread);
+    QTRY_VERIFY(cb->text().isEmpty());
+
+    frmTarotNumerologySave* s = Forms::get<frmTarotNumerologySave>();
+    s->RTB->selectAll();
+    s->RTB->copy();
+    QVERIFY(cb->text().startsWith(QStringLiteral("Name: Ann Lee")));
+    QTest::mouseClick(s->RTB->viewport(), Qt::LeftButton);
+    QVERIFY(cb->text().isEmpty());
+
+    cb->setText(QStringLiteral("from another program"));
+    QTest::mouseClick(s->RTB->viewport(), Qt::LeftButton);
+    d->drawSpread(modNumerologySpread::kNumerologySpread);
+    QCoreApplication::processEvents();
+    QCOMPARE(cb->text(), QStringLiteral("from another program"));
+    cb->clear();
   }
 
   // The report window's links open their pages.
