@@ -1,12 +1,15 @@
 #include <QApplication>
 
+#include "app/Wiring.h"
 #include "platform/App.h"
 #include "shell/frmMDI.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral(AURAVANE_PROGRAM_NAME));
   platform::initApplication(app);
   shell::installMdiHost();
+  app::wireProgram();
   if (!shell::startProgram()) return 0;
   return app.exec();
 }

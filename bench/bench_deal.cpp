@@ -17,6 +17,7 @@
 #include "board/CardDeal.h"
 #include "board/CardPictures.h"
 #include "board/frmAuto.h"
+#include "app/Wiring.h"
 #include "platform/App.h"
 #include "platform/Forms.h"
 #include "platform/Pictures.h"
@@ -69,8 +70,10 @@ void dropBoard() {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral(AURAVANE_PROGRAM_NAME));
   platform::initApplication(app);
   shell::installMdiHost();
+  app::wireProgram();
   const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 200;
 
   int missing = 0;

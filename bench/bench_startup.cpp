@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "app/Wiring.h"
 #include "platform/App.h"
 #include "shell/frmMDI.h"
 
@@ -41,8 +42,10 @@ int child(int argc, char** argv, bool full) {
   app.installEventFilter(&probe);
   QMainWindow minimal;
   if (full) {
+    QCoreApplication::setApplicationName(QStringLiteral(AURAVANE_PROGRAM_NAME));
     platform::initApplication(app);
     shell::installMdiHost();
+    app::wireProgram();
     if (!shell::startProgram()) return 1;
   } else {
     minimal.setWindowTitle("minimal");

@@ -20,7 +20,7 @@
 #include "shell/Artwork.h"
 #include "shell/Menus.h"
 #include "shell/ShellWindows.h"
-#include "shell/frmMDI.h"
+#include "shell/MainFace.h"
 #include "shell/modHelp.h"
 #include "tarot/TarotLook.h"
 #include "tarot/TarotSpreadTable.h"
@@ -183,7 +183,7 @@ void frmTarotManual::Form_Load() {
   placeTopCentre();
 
   TarotReadingState& st = tarotState();
-  st.blnManualMode = true;
+  st.enterManualPick();
   // The spread page handed the spread over; without it, the reading record
   // names the same spread.
   const frmTarot* page = platform::Forms::find<frmTarot>();
@@ -214,7 +214,7 @@ void frmTarotManual::Form_Load() {
   intPicked = 0;
 }
 
-void frmTarotManual::Form_Unload(bool&) { tarot::mainWindow()->picMain->setVisible(true); }
+void frmTarotManual::Form_Unload(bool&) { shell::mainface::setWelcomeVisible(true); }
 
 void frmTarotManual::ShowCardInfo(const QString& i) {
   bool ok = false;
@@ -258,13 +258,7 @@ void frmTarotManual::completeReading() {
   // so that its fresh load empties the report and writes the header.
   TarotReadingState& st = tarotState();
   const int n = lngPicked.ubound() + 1;
-  st.lngChosenCards.erase();
-  st.lngReversedCards.erase();
-  st.blnManualMode = true;
-  st.strSpreadName = strSpread;
-  st.lngSpreadIndex = intSpreadNo;
-  st.lngCardCount = n;
-  st.strDeckLetter = deckLetter_;
+  st.beginManualReading(strSpread, intSpreadNo, n, deckLetter_);
   platform::Forms::unload<frmAuto>();
   board_ = platform::Forms::get<frmAuto>();
   // The please-wait panel stays in sight while the cards are laid.
@@ -275,20 +269,17 @@ void frmTarotManual::completeReading() {
   for (intSlot = 0; intSlot < n; ++intSlot)
     if (!DrawAndPlaceCard(intSlot)) return abandonReading();
 
-  frmMDI* mdi = tarot::mainWindow();
-  mdi->Show();
+  shell::mainface::show();
   // The board's load left the insertion point after the header.
-  modInfo::WriteReadingCards(mdi->RTB, st.lngChosenCards, st.lngReversedCards);
-  mdi->showReportPanel();
-  if (const frmTarot* page = platform::Forms::find<frmTarot>()) {
-    mdi->txtName->setText(page->txtName->text());
-    mdi->txtDOB->setText(page->txtDOB->text());
-    mdi->txtCountry->setText(page->txtCountry->text());
-    mdi->txtQ->setPlainText(page->txtQ->toPlainText());
-  }
-  mdi->RTB->setSelStart(0);
+  platform::RichTextBox* report = shell::mainface::reportBox();
+  modInfo::WriteReadingCards(report, st.lngChosenCards, st.lngReversedCards);
+  shell::mainface::showReportPanel();
+  if (const frmTarot* page = platform::Forms::find<frmTarot>())
+    shell::mainface::setQuerent({page->txtName->text(), page->txtDOB->text(),
+                                 page->txtCountry->text(), page->txtQ->toPlainText()});
+  report->setSelStart(0);
   // The board's fresh load may have shown the welcome panel on its way.
-  mdi->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
   completing_ = false;
   completed_ = true;
   Hide();
@@ -302,10 +293,9 @@ bool frmTarotManual::DrawAndPlaceCard(int k) {
       [this] { return canGoOn(); });
   if (!card) return false;
   lngCard = *card;
-  st.lngChosenCards.append(lngCard);
   const bool reversed = blnRev && ManualReading::liesReversed(platform::Rnd());
+  st.recordManualCard(lngCard, reversed);
   board_->showCard(k, lngCard, reversed ? frmAuto::Turn::Reversed : frmAuto::Turn::Upright);
-  if (reversed) st.lngReversedCards.append(lngCard);
 
   using Placement = void (frmTarotManual::*)(int);
   static const Placement placements[TarotSpreadTable::kSpreadCount] = {
@@ -324,9 +314,7 @@ bool frmTarotManual::DrawAndPlaceCard(int k) {
 void frmTarotManual::abandonReading() {
   // Only a reading laid out to its end is kept: a half-drawn one would be
   // reported and saved as if whole.
-  TarotReadingState& st = tarotState();
-  st.lngChosenCards.erase();
-  st.lngReversedCards.erase();
+  tarotState().abandonReading();
   platform::Forms::unload<frmAuto>();
   completing_ = false;
   if (!isLoaded()) return;  // the window was closed meanwhile: nothing to tell
@@ -363,7 +351,7 @@ void frmTarotManual::SetPicPlacement12(int k) { placeCard(12, k); }
 void frmTarotManual::cmdBack_Click() {
   platform::Forms::get<frmTarotFront>()->Show();
   platform::Forms::unload(this);
-  tarot::mainWindow()->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
 }
 
 void frmTarotManual::cmdCancel_Click() { platform::Forms::unload(this); }

@@ -24,7 +24,6 @@ void initApplication(QApplication& app) {
   });
   warm->start(QThread::HighPriority);
   services() = realServices();
-  app.setApplicationName(programTitle());
   app.setApplicationDisplayName(programTitle());
   QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
   QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"));

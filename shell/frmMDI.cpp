@@ -19,6 +19,7 @@
 #include "shell/Artwork.h"
 #include "shell/Look.h"
 #include "shell/Menus.h"
+#include "shell/ReportWriter.h"
 #include "shell/PromoFrame.h"
 #include "shell/Site.h"
 #include "shell/ShellWindows.h"
@@ -306,6 +307,39 @@ void frmMDI::showEvent(QShowEvent* e) {
   MDIForm_Resize();
 }
 
+namespace {
+
+struct Wiring {
+  std::function<platform::Form*()> firstWindow[3];
+  std::function<void()> save;
+};
+Wiring& wiring() {
+  static Wiring w;
+  return w;
+}
+
+}  // namespace
+
+void shell::registerModeWindow(int mode, std::function<platform::Form*()> firstWindow) {
+  if (mode >= 0 && mode < 3) wiring().firstWindow[mode] = std::move(firstWindow);
+}
+
+void shell::registerSaveReading(std::function<void()> save) { wiring().save = std::move(save); }
+
+void shell::openModeWindow(int mode) {
+  if (mode < 0 || mode >= 3 || !wiring().firstWindow[mode]) return;
+  platform::Form* first = wiring().firstWindow[mode]();
+  if (!first) return;
+  first->Show();
+  first->placeTopCentre();
+}
+
+// Save writes the reading on the board, in the way the program's wiring
+// gives; without one it does nothing.
+void frmMDI::cmdSave_Click() {
+  if (wiring().save) wiring().save();
+}
+
 const QStringList& shell::modeSwitchUnloads() {
   static const QStringList names = {
       QStringLiteral("frmKestrune"),          QStringLiteral("frmKestruneSoftwareDisplay"),
@@ -386,4 +420,13 @@ bool shell::startProgram() {
     mdi->setGeometry(screen->availableGeometry());
   mdi->showMaximized();
   return true;
+}
+
+// Print lays the report's plain text between a header and a footer line and
+// prints it on the default printer. Each print is composed afresh.
+void frmMDI::cmdPrint_Click() {
+  const QString line = shell::reportGeneratedBy();
+  if (!shell::printFramed(rtb1, RTB->Text(), line, line))
+    platform::MsgBox(QStringLiteral("No printer is available. Nothing was printed."),
+                     platform::vbInformation);
 }

@@ -2,7 +2,6 @@
 
 #include "board/SpreadSlotLayout.h"
 #include "shell/EncodedLinesFile.h"
-#include "tarot/TarotReadingState.h"
 
 namespace TarotReadingFile {
 namespace {
@@ -28,16 +27,6 @@ QStringList lines(const Reading& r) {
 }
 
 QByteArray encode(const Reading& r) { return EncodedLinesFile::encode(lines(r)); }
-
-Reading fromState(const TarotReadingState& s) {
-  Reading r;
-  r.spreadName = s.strSpreadName;
-  r.deckLetter = s.strDeckLetter;
-  const int last = s.blnManualMode ? s.lngChosenCards.ubound() : s.lngChosenCards.ubound() - 1;
-  for (int i = 0; i <= last; ++i) r.cards.push_back(s.lngChosenCards.at(i));
-  r.reversed = s.lngReversedCards.values();
-  return r;
-}
 
 std::optional<Reading> decode(const QByteArray& bytes) {
   return fromLines(EncodedLinesFile::decode(bytes));

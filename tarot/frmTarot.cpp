@@ -16,7 +16,7 @@
 #include "shell/Menus.h"
 #include "shell/PromoFrame.h"
 #include "shell/ShellWindows.h"
-#include "shell/frmMDI.h"
+#include "shell/MainFace.h"
 #include "shell/modHelp.h"
 #include "tarot/BoardLink.h"
 #include "tarot/TarotArtwork.h"
@@ -278,18 +278,7 @@ void frmTarot::Form_Load() {
 
   // A new visit starts a new reading record; a saved reading read back
   // earlier keeps its fields.
-  TarotReadingState& st = tarotState();
-  st.strDeckLetter = QStringLiteral("r");
-  st.blnManualMode = false;
-  st.lngChosenCards.erase();
-  st.lngReversedCards.erase();
-  st.blnAutoCast = false;
-  st.blnManualCast = false;
-  st.strSpreadName = QStringLiteral("-1");
-  st.lngCardCount = -1;
-  st.blnMinorArcana = false;
-  st.blnMajorArcana = false;
-  st.blnReverseCards = false;
+  tarotState().beginVisit();
 
   for (int k = 0; k < TarotSpreadTable::kSpreadCount; ++k)
     lstOption->addItem(TarotSpreadTable::row(k).listText);
@@ -305,12 +294,12 @@ void frmTarot::Form_Load() {
 }
 
 void frmTarot::cboCards_Click() {
-  tarotState().strDeckLetter = tarot::deckLetter(cboCards->currentIndex());
+  tarotState().chooseDeck(tarot::deckLetter(cboCards->currentIndex()));
 }
 
 void frmTarot::lstOption_Click() {
   const int index = lstOption->currentRow();
-  tarotState().lngSpreadIndex = index;
+  tarotState().chooseSpread(index);
   i = index;
   showSpreadPicture(i);
   SetSpreadInfo(i);
@@ -358,20 +347,18 @@ void frmTarot::startReading(bool manual) {
   // emptied and the deck is the one this page shows.
   tarot::unloadBoard();
   if (manual) tarot::unloadManualPick();
-  TarotReadingState& st = tarotState();
-  st.lngChosenCards.erase();
-  st.lngReversedCards.erase();
-  st.strDeckLetter = tarot::deckLetter(cboCards->currentIndex());
-  st.blnManualMode = manual;
-  st.blnAutoCast = !manual;
+  TarotReadingState::Choice choice;
+  choice.spreadName = card;
+  choice.cardCount = no;
+  choice.deckLetter = tarot::deckLetter(cboCards->currentIndex());
+  choice.minorArcana = lboo;
+  choice.majorArcana = hboo;
+  choice.reverseCards = rboo;
+  choice.manual = manual;
   // A manual reading counts as cast by hand only when its button was
   // pressed, not when the File menu runs it.
-  st.blnManualCast = manual && cmdManual->value();
-  st.strSpreadName = card;
-  st.lngCardCount = no;
-  st.blnMinorArcana = lboo;
-  st.blnMajorArcana = hboo;
-  st.blnReverseCards = rboo;
+  choice.castByHand = cmdManual->value();
+  tarotState().beginReading(choice);
 }
 
 void frmTarot::cmdAuto_Click() {
@@ -381,49 +368,46 @@ void frmTarot::cmdAuto_Click() {
   if (!rboo) tarot::pauseKeepingPaint(3000);
 
   startReading(false);
-  tarot::handOverRoute().showBoard();
+  tarot::showBoardForAutoCast();
 
-  frmMDI* mdi = tarot::mainWindow();
-  mdi->showReportPanel();
-  mdi->txtName->setText(txtName->text());
-  mdi->txtDOB->setText(txtDOB->text());
-  mdi->txtCountry->setText(txtCountry->text());
-  mdi->txtQ->setPlainText(txtQ->toPlainText());
+  shell::mainface::showReportPanel();
+  shell::mainface::setQuerent(
+      {txtName->text(), txtDOB->text(), txtCountry->text(), txtQ->toPlainText()});
   if (platform::Form* board = platform::Forms::findByName(QStringLiteral("frmAuto"))) {
     board->setLeft(0);
     board->setTop(0);
   }
   Hide();
-  mdi->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
 }
 
 void frmTarot::cmdManual_Click() {
   beginHandOver();
   startReading(true);
-  tarot::handOverRoute().showManualPick();
+  tarot::showManualPick();
   Hide();
-  tarot::mainWindow()->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
 }
 
 void frmTarot::cmdBack_Click() {
   platform::Forms::get<frmTarotFront>()->Show();
   platform::Forms::unload(this);
-  tarot::mainWindow()->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
 }
 
 void frmTarot::cmdCancel_Click() { platform::Forms::unload(this); }
 
 void frmTarot::Form_Unload(bool&) {
   // The hand-over leaves the welcome panel to the windows it hands over to.
-  if (!cmdAuto->value() && !cmdManual->value()) tarot::mainWindow()->picMain->setVisible(true);
+  if (!cmdAuto->value() && !cmdManual->value()) shell::mainface::setWelcomeVisible(true);
 }
 
 void frmTarot::mnuCast_Click() {
   cmdAuto->click();
   picMessage->setVisible(true);
   repaint();
-  tarotState().blnManualMode = false;
-  tarot::handOverRoute().showBoard();
+  tarotState().castAutomatically();
+  tarot::showBoardForAutoCast();
   platform::Forms::unload(this);
 }
 

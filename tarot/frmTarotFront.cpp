@@ -13,7 +13,7 @@
 #include "shell/Menus.h"
 #include "shell/PromoFrame.h"
 #include "shell/ShellWindows.h"
-#include "shell/frmMDI.h"
+#include "shell/MainFace.h"
 #include "shell/modHelp.h"
 #include "tarot/TarotArtwork.h"
 #include "tarot/TarotLook.h"
@@ -236,7 +236,7 @@ void frmTarotFront::cmdNext_Click() {
   page->txtQ->setPlainText(txtQuestion->toPlainText());
   page->Show();
   Hide();
-  tarot::mainWindow()->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
 }
 
 void frmTarotFront::mnuNext_Click() { cmdNext_Click(); }
@@ -284,4 +284,4 @@ void frmTarotFront::mnuExit_Click() { cmdCancel_Click(); }
 
 void frmTarotFront::Label6_Click() { modHelp::GoToHomePage(); }
 
-void frmTarotFront::Form_Unload(bool&) { tarot::mainWindow()->picMain->setVisible(true); }
+void frmTarotFront::Form_Unload(bool&) { shell::mainface::setWelcomeVisible(true); }

@@ -3,7 +3,7 @@
 
 #include "platform/Services.h"
 #include "tarot/TarotReadingFile.h"
-#include "shell/frmMDI.h"
+#include "shell/MainFace.h"
 #include "tarot/BoardLink.h"
 #include "tarot/TarotLook.h"
 #include "tarot/TarotReadingState.h"
@@ -32,24 +32,12 @@ void frmTarotFront::cmdOpen_Click() {
   const std::optional<TarotReadingFile::Reading> reading = TarotReadingFile::load(*path);
   if (!reading) return refuse();
 
-  TarotReadingState& s = tarotState();
-  s.strOpenedSpreadName = reading->spreadName;
-  s.strDeckLetter = reading->deckLetter;
-  const int count = int(reading->cards.size());
-  s.lngOpenedCards.redim(count);  // the spare last element stays 0
-  for (int k = 0; k < count; ++k) s.lngOpenedCards[k] = reading->cards[std::size_t(k)];
-  s.lngOpenedReversed.erase();
-  for (int c : reading->reversed) s.lngOpenedReversed.append(c);
-  s.blnOpenedReading = true;
-  tarot::layOutOpenedReading(count);
+  tarotState().openSavedReading(*reading);
+  tarot::layOutOpenedReading(int(reading->cards.size()));
 
   // A saved reading holds no querent: the strip's boxes are emptied rather
   // than left showing an earlier querent beside this reading.
-  frmMDI* mdi = tarot::mainWindow();
-  mdi->txtName->clear();
-  mdi->txtDOB->clear();
-  mdi->txtCountry->clear();
-  mdi->txtQ->clear();
-  mdi->showReportPanel();
-  mdi->Show();
+  shell::mainface::setQuerent({});
+  shell::mainface::showReportPanel();
+  shell::mainface::show();
 }

@@ -7,7 +7,7 @@
 
 #include "platform/Services.h"
 #include "platform/Twips.h"
-#include "shell/frmMDI.h"
+#include "shell/MainFace.h"
 #include "shell/modHelp.h"
 #include "tarot/TarotArtwork.h"
 #include "tarot/TarotLook.h"
@@ -73,7 +73,7 @@ void frmTarotOpen::Timer1_Timer() {
 void frmTarotOpen::cmdContd_Click() {
   platform::Forms::get<frmTarotFront>()->Show();
   Hide();
-  tarot::mainWindow()->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
 }
 
-void frmTarotOpen::Form_Unload(bool&) { tarot::mainWindow()->picMain->setVisible(true); }
+void frmTarotOpen::Form_Unload(bool&) { shell::mainface::setWelcomeVisible(true); }

@@ -1,9 +1,6 @@
 #include "tarot_numerology/TarotNumerologyLook.h"
 
-#include <QApplication>
-
-#include "platform/Forms.h"
-#include "shell/frmMDI.h"
+#include "shell/MainFace.h"
 
 namespace tarotnumerology {
 
@@ -27,13 +24,9 @@ QString noLetterMessage() {
 }
 
 void setWelcomePanelVisible(bool visible) {
-  frmMDI* m = platform::Forms::find<frmMDI>();
   // While the main window closes it unloads the mode's windows, whose unload
   // handlers still reach its panel.
-  if (!m)
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* candidate = qobject_cast<frmMDI*>(w); candidate && candidate->isUnloading()) m = candidate;
-  if (m) m->picMain->setVisible(visible);
+  shell::mainface::setWelcomeVisibleWhilePresent(visible);
 }
 
 }  // namespace tarotnumerology

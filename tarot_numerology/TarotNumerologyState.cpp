@@ -1,5 +1,6 @@
 #include "tarot_numerology/TarotNumerologyState.h"
 
+#include "platform/ProgramState.h"
 #include "platform/VbString.h"
 #include "tarot_numerology/TarotNumerologyNumbers.h"
 #include "tarot_numerology/TarotNumerologyTables.h"
@@ -102,5 +103,8 @@ qint16 TarotNumerologyState::cardIndex(Page page) const {
 
 TarotNumerologyState& tnState() {
   static TarotNumerologyState s;
+  static const bool registered =
+      platform::registerStateReset([] { tnState() = TarotNumerologyState(); });
+  (void)registered;
   return s;
 }

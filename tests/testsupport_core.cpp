@@ -1,13 +1,13 @@
 #include "testsupport_core.h"
 
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <csignal>
 #include <sys/resource.h>
 
-#include "tarot/TarotReadingState.h"
-#include "tarot_numerology/TarotNumerologyState.h"
+#include "platform/ProgramState.h"
 
 namespace testsupport {
 
@@ -69,9 +69,11 @@ void installFakes() {
   s.programFolder = platform::coreServices().programFolder;
 }
 
+void pinLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
 void resetModel() {
-  tarotState() = TarotReadingState();
-  tnState() = TarotNumerologyState();
+  platform::resetProgramState();
+  pinLocale();
   installFakes();
 }
 
@@ -81,7 +83,9 @@ QString tempDir() {
 }
 
 void initCoreTestApp(QCoreApplication&) {
+  QCoreApplication::setApplicationName(QStringLiteral(AURAVANE_PROGRAM_NAME));
   QStandardPaths::setTestModeEnabled(true);
+  pinLocale();
   installFakes();
 }
 
