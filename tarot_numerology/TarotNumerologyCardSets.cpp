@@ -1,9 +1,12 @@
 // The tarot cards of each Life Path and Destiny number. A Major Arcana card
-// of a set has one description wherever it appears (the High Priestess
-// belongs to 2 and 5); a Minor Arcana group stands for one card of the deck,
-// whose picture and keyword line it takes, and has a description of its own.
+// of a set is the card of the mode's 78-card deck of the same name, whose
+// keyword line and description it shows (so the number pages and the
+// Numerology Spread read one text of each card); a Minor Arcana group stands
+// for one card of the deck, whose picture and keyword line it takes, and has
+// a description of its own.
 #include <QString>
 
+#include "tarot_numerology/NumerologySpreadCards.h"
 #include "tarot_numerology/TarotNumerologyTables.h"
 
 namespace TarotNumerologyTables {
@@ -11,158 +14,11 @@ namespace {
 
 struct Card {
   const char* name;
-  const char* keywords;
   int deckCard;  // the card of the 78-card deck (0 The Fool .. 77 King of Pentacles)
+  // A Minor Arcana group's own description; none for a Major Arcana card,
+  // which has the deck's.
   QString (*description)();
 };
-
-// Descriptions of the Major Arcana cards of the sets.
-QString magician() {
-  return QStringLiteral(
-      "This card signifies a strong personality with willpower, skill and the means to turn "
-      "ideas into results. Everything you need is already on your table; what counts now is "
-      "that you use it with purpose. Communicate clearly, trust your abilities and act, for "
-      "this is a time when your efforts can shape events.");
-}
-QString sun() {
-  return QStringLiteral(
-      "You are enthusiastic and passionate about your work. Your hard work is noticed and "
-      "brings success, recognition and a sense of well-being. This is a bright and happy card "
-      "of vitality, good health and warm relationships; enjoy it, share your joy and let "
-      "your confidence encourage the people around you.");
-}
-QString wheelOfFortune() {
-  return QStringLiteral(
-      "You may have some special gains. Your destiny may be turning in your favour, bringing "
-      "unexpected chances and a change of circumstances. Life moves in cycles: what rises "
-      "will fall and rise again. Seize the opportunity while the wheel is with you, and stay "
-      "steady when it turns.");
-}
-QString judgement() {
-  return QStringLiteral(
-      "You hard work reaps all the rewards. Do not be afraid to look back honestly on the "
-      "past, to forgive and to be forgiven; a new stage of life is calling you. This card "
-      "speaks of awakening, important decisions and a fresh start, as if you were hearing a "
-      "call to become who you really are.");
-}
-QString highPriestess() {
-  return QStringLiteral(
-      "Your intuition will play a very important part in your decisions now. Not everything "
-      "is visible yet: keep quiet, observe and listen to your inner voice rather than to "
-      "loud opinions. Hidden knowledge, dreams and secrets may come to light, and patience "
-      "will show you the right moment to act.");
-}
-QString empress() {
-  return QStringLiteral(
-      "Execution of your decisions are in you own hands now. This is a fertile and abundant "
-      "time: ideas grow, projects bear fruit and relationships are warm and caring. Enjoy "
-      "comfort and beauty, look after your body and your home, and let your creativity and "
-      "generosity nourish the people you love.");
-}
-QString hangedMan() {
-  return QStringLiteral(
-      "You need to rise above this material world. There is a pause in your affairs that you "
-      "cannot force; accept it and use it to see things from a new angle. Letting go of "
-      "control, or making a small sacrifice now, can bring insight and a better result later.");
-}
-QString world() {
-  return QStringLiteral(
-      "Trust people who mean well. Look at both sides of every question before you decide. A "
-      "cycle of your life is coming to a happy completion, and you may enjoy reward, "
-      "recognition and a feeling of wholeness. Travel or wider horizons may open before you, "
-      "ready for the next beginning.");
-}
-QString death() {
-  return QStringLiteral(
-      "This is the beginning of a new life. You have reached the end of one chapter, and "
-      "holding on to it will only delay what must come. The card rarely means a physical "
-      "death; it speaks of transformation, of clearing away the old so that something new "
-      "and healthier can grow in its place.");
-}
-QString emperor() {
-  return QStringLiteral(
-      "This is the time to organize yourself and plan your next moves with care. Structure, "
-      "discipline and clear rules will serve you well. You may take on authority or meet a "
-      "protective, fatherly figure. Be firm and fair, rely on reason rather than emotion, and "
-      "build a solid base for what you want to achieve.");
-}
-QString temperance() {
-  return QStringLiteral(
-      "Do not force people to accept your views immediately. Give them time, find the middle "
-      "way and blend opposite ideas into something that works. This card asks for patience, "
-      "moderation and balance in your habits, your feelings and your dealings with others; "
-      "healing comes through calm and measured steps.");
-}
-QString devil() {
-  return QStringLiteral(
-      "Your dark side may be trying to take over your better judgement. Look honestly at what "
-      "binds you: a habit, a desire, fear or an unhealthy tie. The chains are often looser "
-      "than they seem, and naming them is the first step to freedom. Do not let material "
-      "concerns or temptation rule your choices.");
-}
-QString lovers() {
-  return QStringLiteral(
-      "This is the time to understand and give a meaning to your closest relationships. A "
-      "meaningful choice lies ahead, in love or in values, and it should come from the heart "
-      "as well as from the head. The card speaks of harmony, attraction and partnership, and "
-      "of being true to yourself in the bond you choose.");
-}
-QString chariot() {
-  return QStringLiteral(
-      "You may see success soon. Have a positive outlook towards the challenges before you and "
-      "keep firm control of opposing forces, within you and around you. Determination, focus "
-      "and self-discipline will carry you forward; this is a card of victory won through "
-      "effort, and sometimes of a journey.");
-}
-QString tower() {
-  return QStringLiteral(
-      "There may be a sudden change or disruption in your plans or beliefs. Something built "
-      "on weak ground may fall, and though the shock is unwelcome it clears the way for the "
-      "truth. Do not cling to what is breaking; after the storm you can rebuild on firmer and "
-      "more honest foundations.");
-}
-QString strength() {
-  return QStringLiteral(
-      "You have the courage, determination and will power to achieve what you set out to do. "
-      "Your strength is gentle rather than forceful: patience, compassion and self-control "
-      "will tame difficulties that force could not. Believe in yourself and meet challenges "
-      "calmly, and others will trust your quiet confidence.");
-}
-QString star() {
-  return QStringLiteral(
-      "This is a very positive card and signifies hope, inspiration, healing and renewed "
-      "faith in the future. After a difficult time, calm returns and your wishes have a real "
-      "chance of coming true. Be open and generous, follow your ideals and trust that the "
-      "way ahead is guided.");
-}
-QString hermit() {
-  return QStringLiteral(
-      "You need to take out time and think about your direction in life. Step back from the "
-      "noise, seek solitude and look within for answers. A teacher or guide may appear, or you "
-      "may become one for others. Wisdom gained slowly now will light your way for a long "
-      "time.");
-}
-QString moon() {
-  return QStringLiteral(
-      "Your intuitiveness is at its peak now. Do not start important ventures while things "
-      "remain unclear: illusions, hidden fears or deception may cloud the picture. Pay "
-      "attention to your dreams and feelings, move carefully, and wait until the light "
-      "returns before you make firm decisions.");
-}
-QString justice() {
-  return QStringLiteral(
-      "You may get involved in legal issues. Seek sound advice and act honestly, because this "
-      "card promises a fair outcome that reflects what has been done. Weigh every side of a "
-      "question, take responsibility for your choices and keep your agreements; balance and "
-      "truth will be restored.");
-}
-QString fool() {
-  return QStringLiteral(
-      "This signifies the beginning of a new journey. It may call for a leap of faith into "
-      "the unknown, with the open heart and curiosity of a child. Trust life, travel light "
-      "and welcome new experiences, but keep your eyes open so that spontaneity does not "
-      "turn into carelessness.");
-}
 
 // Descriptions of the Minor Arcana groups.
 QString aces() {
@@ -228,99 +84,58 @@ QString nines() {
 }
 
 const Card kSet1[] = {
-    {"The Magician - Major Arcana",
-     "Knowledge, Power, Action, Individuality, Agent of Change, Skill, Unknown Abilities.", 1,
-     magician},
-    {"The Sun - Major Arcana",
-     "Confidence, Illumination, Optimism, Attainment, Fun, Energy Renewal, Greatness.", 19, sun},
-    {"Wheel of Fortune - Major Arcana", "Vision, Luck, Change, Karma, Destiny, Opportunity, Choices.",
-     10, wheelOfFortune},
-    {"The Aces - Minor Arcana",
-     "Good Karma, Love, Spiritual Fulfillment, Contemplation, New Hope, Birth, Happiness.", 36, aces},
+    {"The Magician - Major Arcana", 1, nullptr},
+    {"The Sun - Major Arcana", 19, nullptr},
+    {"Wheel of Fortune - Major Arcana", 10, nullptr},
+    {"The Aces - Minor Arcana", 36, aces},
 };
-const Card kHighPriestess = {
-    "The High Priestess - Major Arcana",
-    "Intuition, Mystery, Dreams, Secrets, Spirituality, Unseen Wisdom, Hidden Forces.", 2,
-    highPriestess};
+const Card kHighPriestess = {"The High Priestess - Major Arcana", 2, nullptr};
 const Card kSet2[] = {
-    {"Judgement - Major Arcana",
-     "Transformations, Great Awakenings, Changes, Decisions, Rebirth, Inner Calling, Absolution.", 20,
-     judgement},
+    {"Judgement - Major Arcana", 20, nullptr},
     kHighPriestess,
-    {"The Knights - Minor Arcana",
-     "Service Rendered, Messenger, Intuitive, Loving, Emotional, Loving, Good Taste.", 46, knights},
+    {"The Knights - Minor Arcana", 46, knights},
 };
 const Card kSet3[] = {
-    {"The Empress - Major Arcana",
-     "Fertility, Creativity, Birth, Abundance, Success, Feminity, Nature.", 3, empress},
-    {"The Hanged Man - Major Arcana",
-     "Delays, Devotion, Sacrifices, Martyrdom, Reversal, Holding Back, Initiation.", 12, hangedMan},
-    {"The World - Major Arcana",
-     "Expansion, Reward, Outcomes, Awareness, Perfection, Accomplishment, Integration.", 21, world},
-    {"The Queens - Minor Arcana",
-     "Mature Woman, Feminine Wisdom, Spiritual, Loving, Intuitive, Emotional Security, Psychic.", 48,
-     queens},
+    {"The Empress - Major Arcana", 3, nullptr},
+    {"The Hanged Man - Major Arcana", 12, nullptr},
+    {"The World - Major Arcana", 21, nullptr},
+    {"The Queens - Minor Arcana", 48, queens},
 };
 const Card kSet4[] = {
-    {"Death - Major Arcana",
-     "Rebirth, Transformation, Ending, Complete Change, Renewal, Life Cycle, Transformations.", 13,
-     death},
-    {"The Emperor - Major Arcana",
-     "Solid Foundation, Father- figure, Authority, Confident, Discipline, Control, Reason.", 4,
-     emperor},
-    {"The Kings - Minor Arcana",
-     "Wisdom, Empathetic, Diplomatic, Sensitive, Mature, Honorable Feelings, Loyal.", 49, kings},
+    {"Death - Major Arcana", 13, nullptr},
+    {"The Emperor - Major Arcana", 4, nullptr},
+    {"The Kings - Minor Arcana", 49, kings},
 };
 const Card kSet5[] = {
-    {"Temperance - Major Arcana",
-     "Balance, Addiction, Flexibility, Patience, Equality, Blending, Conservation.", 14, temperance},
+    {"Temperance - Major Arcana", 14, nullptr},
     kHighPriestess,
-    {"The Fives - Minor Arcana",
-     "Regret, Change, Despair, Disappointment, Depression, Loss, Lack of Hope.", 40, fives},
+    {"The Fives - Minor Arcana", 40, fives},
 };
 const Card kSet6[] = {
-    {"The Devil - Major Arcana",
-     "Jealousy, Materialism, Despair, Bondage, Addiction, Hopelessness, Sexuality.", 15, devil},
-    {"The Lovers - Major Arcana",
-     "Alignment, Bonds, Passion, Unions, Harmony, Relationships, Sexuality.", 6, lovers},
-    {"The Sixs - Minor Arcana",
-     "Prosperity, Success, Knowledge, Inequality, Good News, Luck, Charity.", 69, sixes},
+    {"The Devil - Major Arcana", 15, nullptr},
+    {"The Lovers - Major Arcana", 6, nullptr},
+    {"The Sixs - Minor Arcana", 69, sixes},
 };
 const Card kSet7[] = {
-    {"The Chariot - Major Arcana",
-     "Victory, Control, Assertion, Journey, Aggressive, Discipline, Movement.", 7, chariot},
-    {"The Tower - Major Arcana",
-     "Shaken Foundation, Sudden Changes, Downfall, Release, Destruction, Upheaval, Revelation.", 16,
-     tower},
-    {"The Sevens - Minor Arcana", "Theft, Betrayal, Stealth, Cunning, Shrewd, Mistrust, Distraction.",
-     56, sevens},
+    {"The Chariot - Major Arcana", 7, nullptr},
+    {"The Tower - Major Arcana", 16, nullptr},
+    {"The Sevens - Minor Arcana", 56, sevens},
 };
 const Card kSet8[] = {
-    {"Strength - Major Arcana",
-     "Courage, Strength, Determination, Patience, Self Control, Compassion, Acceptance.", 11,
-     strength},
-    {"The Star - Major Arcana", "Success, Hope, Optimism, Health, Aspirations, Faith, Spirituality.",
-     17, star},
-    {"The Eights - Minor Arcana",
-     "Passion, Activation, Speed, Flight, Progress, Time for Action, Growth.", 29, eights},
+    {"Strength - Major Arcana", 11, nullptr},
+    {"The Star - Major Arcana", 17, nullptr},
+    {"The Eights - Minor Arcana", 29, eights},
 };
 const Card kSet9[] = {
-    {"The Hermit - Major Arcana",
-     "Guidance, Teaching, Contemplation, Illumination, Secluded, Searching, Introspection.", 9,
-     hermit},
-    {"The Moon - Major Arcana", "Dream, Subconscious, Fear, Imagination, Illusions, Mystery, Intuition.",
-     18, moon},
-    {"The Nines - Minor Arcana",
-     "Comfort, Compromise, Happiness, Fulfillment, Goals Achieved, Satisfaction, Sensual Pleasure.",
-     44, nines},
+    {"The Hermit - Major Arcana", 9, nullptr},
+    {"The Moon - Major Arcana", 18, nullptr},
+    {"The Nines - Minor Arcana", 44, nines},
 };
 const Card kSet11[] = {
-    {"Justice - Major Arcana",
-     "Balance, Justice, Fairness, Aspirations, Decision, Balance, Cause & Effect.", 8, justice},
+    {"Justice - Major Arcana", 8, nullptr},
 };
 const Card kSet22[] = {
-    {"The Fool - Major Arcana",
-     "New Beginnings, Birth, Innocence, Carefree, Unknown, Possibilities, Spontaneity.", 0, fool},
+    {"The Fool - Major Arcana", 0, nullptr},
 };
 
 template <std::size_t N>
@@ -328,8 +143,9 @@ std::vector<SetCard> build(const Card (&cards)[N]) {
   std::vector<SetCard> out;
   out.reserve(N);
   for (const Card& c : cards)
-    out.push_back(SetCard{QString::fromLatin1(c.name), c.description(),
-                          QString::fromLatin1(c.keywords), c.deckCard});
+    out.push_back(SetCard{QString::fromLatin1(c.name),
+                          c.description ? c.description() : NSCardTable::description(c.deckCard),
+                          NSCardTable::keywords(c.deckCard), c.deckCard});
   return out;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 #include <optional>
@@ -35,6 +36,11 @@ struct TarotNumerologyState {
   qint16 DestinyCardCount = 0;
   qint16 LifePathCardIndex = 0;
   qint16 DestinyCardIndex = 0;
+
+  // The Numerology Spread drawn for the reading: element k holds the card
+  // (0..77 of the mode's deck) of position k + 1. Empty until the first
+  // draw; each reading draws it anew.
+  QList<int> NSSpreadCards;
 
   enum class Page { LifePath, Destiny };
 

@@ -1,12 +1,15 @@
 #include "tarot_numerology/frmTarotNumerologyDisplay.h"
 
 #include <QAction>
+#include <QFrame>
 #include <QFile>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QTabBar>
+#include <iterator>
 
 #include "platform/Services.h"
 #include "platform/Twips.h"
@@ -17,6 +20,11 @@
 #include "shell/Menus.h"
 #include "shell/PromoFrame.h"
 #include "shell/modHelp.h"
+#include "shell/modRTBAutoUrlDetect.h"
+#include "tarot_numerology/NumerologySpreadCards.h"
+#include "tarot_numerology/NumerologySpreadReport.h"
+#include "tarot_numerology/TarotNumerologyPictures.h"
+#include "tarot_numerology/frmTarotNumerologySave.h"
 #include "tarot_numerology/ClipboardRule.h"
 #include "tarot_numerology/TarotNumerologyLook.h"
 #include "tarot_numerology/TarotNumerologyTables.h"
@@ -52,6 +60,27 @@ class ShapeOutline : public QWidget {
  private:
   bool circle_;
   QColor colour_;
+};
+
+// A position number laid over a card picture: blue, ringed in white so that
+// it reads on dark and light faces alike; the picture shows around it.
+class PositionNumber : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QFontMetricsF fm(font());
+    const QString t = text();
+    const QPointF at((width() - fm.horizontalAdvance(t)) / 2.0,
+                     (height() - fm.height()) / 2.0 + fm.ascent());
+    QPainterPath path;
+    path.addText(at, font(), t);
+    p.strokePath(path, QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(path, palette().color(QPalette::WindowText));
+  }
 };
 
 // A neutral face-down card, shown where a picture is missing.
@@ -246,6 +275,104 @@ PageControls buildNumberPage(frmTarotNumerologyDisplay* w, QWidget* client, cons
   return c;
 }
 
+// The Numerology Spread page: a grid of three rows of three card pictures
+// with its lines, the chart numbers and captions around it, and the report
+// box at its right.
+void buildSpreadPage(frmTarotNumerologyDisplay* w, QWidget* p) {
+  const QColor green(0, 128, 0), blue(0, 0, 255);
+  const double columns[] = {1080, 3000, 4920};
+  const double rows[] = {280, 2325, 4400};
+
+  // The grid's lines lie under everything else.
+  struct LineSpec {
+    double left, top, width, height;
+  };
+  const LineSpec lines[] = {{600, 2150, 6000, 0}, {600, 4200, 6000, 0}, {2640, 120, 0, 6120},
+                            {4560, 120, 0, 6120}};
+  for (std::size_t i = 0; i < std::size(lines); ++i) {
+    auto* line = platform::named(new QFrame(p), QStringLiteral("Line1(%1)").arg(i));
+    shell::fillColour(line, green);
+    const LineSpec& l = lines[i];
+    line->setGeometry(platform::toPx(l.left), platform::toPx(l.top),
+                      l.width > 0 ? platform::toPx(l.width) : 1, l.height > 0 ? platform::toPx(l.height) : 1);
+    w->Line1[i] = line;
+  }
+
+  const QPixmap faceDown = QPixmap::fromImage(TarotNumerologyPictures::spreadPlaceholder());
+  for (int k = 0; k < 9; ++k) {
+    auto* pic = platform::named(new QLabel(p), QStringLiteral("picNumerologyGrid(%1)").arg(k),
+                                QStringLiteral("Position %1: no card yet").arg(k + 1));
+    pic->setScaledContents(true);
+    setTwGeometry(pic, columns[k % 3], rows[k / 3], 1080, 1800);
+    pic->setPixmap(faceDown);
+    w->picNumerologyGrid[std::size_t(k)] = pic;
+
+    auto* number = platform::named(new PositionNumber(QString::number(k + 1), pic),
+                                   QStringLiteral("lblCardPosition(%1)").arg(11 + k));
+    number->setFont(verdana(14.25, true));
+    shell::textColour(number, blue);
+    number->setAlignment(Qt::AlignCenter);
+    number->setAttribute(Qt::WA_TransparentForMouseEvents);
+    setTwGeometry(number, 0, 1450, 210, 345);
+    w->lblCardPosition[std::size_t(k)] = number;
+  }
+
+  // The chart numbers: each column counts upwards, 1 2 3 on the left, 4 5 6
+  // in the middle and 7 8 9 on the right.
+  const double chartTops[] = {4150, 2100, 25};
+  for (int i = 0; i < 9; ++i) {
+    QLabel* no = label(QString::number(i + 1), QStringLiteral("lblNo(%1)").arg(i), p, 9, true);
+    no->setAlignment(Qt::AlignCenter);
+    no->setAutoFillBackground(true);
+    no->setFrameShape(QFrame::Box);
+    no->setLineWidth(1);
+    shell::fillColour(no, QColor(255, 180, 4));
+    setTwGeometry(no, columns[i / 3], chartTops[i % 3], 195, 255);
+    w->lblNo[std::size_t(i)] = no;
+  }
+
+  struct Caption {
+    const char* text;
+    double left, top;
+    bool vertical;
+  };
+  const Caption captions[] = {
+      {"Thought", 1320, 60, false},          {"Organization", 3240, 60, false},
+      {"Influence", 5160, 60, false},        {"Individualistic", 1080, 6240, false},
+      {"Material Activity", 3000, 6240, false}, {"Power - strength", 4920, 6240, false},
+      {"H E A D", 720, 280, true},           {"H E A R T", 720, 2325, true},
+      {"D E E D S", 720, 4400, true},        {"I n t e l l e c t", 6240, 280, true},
+      {"L i a s i o n", 6240, 2325, true},   {"F u n d a m e n t a l", 6240, 4250, true},
+  };
+  for (std::size_t i = 0; i < std::size(captions); ++i) {
+    const Caption& c = captions[i];
+    const QString text = QString::fromLatin1(c.text);
+    QLabel* l = label(text, QStringLiteral("lblNumerologyGrid(%1)").arg(i), p, 8.25, true, green);
+    if (c.vertical) {
+      // A caption beside a row stands one letter per line, set close enough
+      // that the longest one ends above the captions under the grid.
+      QStringList letters = text.split(QLatin1Char(' '));
+      for (QString& letter : letters) letter = letter.toHtmlEscaped();
+      l->setTextFormat(Qt::RichText);
+      l->setText(QStringLiteral("<div style=\"line-height:82%\">") + letters.join(QStringLiteral("<br>")) +
+                 QStringLiteral("</div>"));
+      l->setAccessibleName(QString(text).remove(QLatin1Char(' ')));
+    }
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->adjustSize();
+    l->move(platform::toPx(c.left), platform::toPx(c.top));
+    w->lblNumerologyGrid[i] = l;
+  }
+
+  w->RTB = platform::named(new tnclipboard::MarkedRichTextBox(p), QStringLiteral("RTB"),
+                           QStringLiteral("Numerology Spread report"));
+  w->RTB->document()->setDefaultFont(verdana(8.25));
+  w->RTB->setFont(verdana(8.25));
+  w->RTB->setTabChangesFocus(true);
+  setTwGeometry(w->RTB, 7470, 0, 4005, 6475);
+  tnclipboard::guard(w->RTB);
+}
+
 }  // namespace
 
 frmTarotNumerologyDisplay::frmTarotNumerologyDisplay() : platform::Form(this, Kind::MdiChild) {
@@ -321,6 +448,7 @@ frmTarotNumerologyDisplay::frmTarotNumerologyDisplay() : platform::Form(this, Ki
   picNumerologySpread = platform::named(new QWidget(client), QStringLiteral("picNumerologySpread"));
   shell::fillColour(picNumerologySpread, Qt::white);
   setTwGeometry(picNumerologySpread, 0, 680, 11500, 6500);
+  buildSpreadPage(this, picNumerologySpread);
 
   cmdSave = platform::named(new platform::VbButton(QStringLiteral("&Save"), client), QStringLiteral("cmdSave"));
   setTwGeometry(cmdSave, 9240, 7320, 1000, 350);
@@ -328,8 +456,6 @@ frmTarotNumerologyDisplay::frmTarotNumerologyDisplay() : platform::Form(this, Ki
   setTwGeometry(cmdBack, 10335, 7320, 1000, 350);
   connect(cmdSave, &platform::VbButton::Click, this, &frmTarotNumerologyDisplay::cmdSave_Click);
   connect(cmdBack, &platform::VbButton::Click, this, &frmTarotNumerologyDisplay::cmdBack_Click);
-  // The report window that Save opens is not yet part of the program.
-  cmdSave->setEnabled(false);
 
   shell::PromoFrameSpec promo;
   promo.left = 0;
@@ -356,7 +482,8 @@ frmTarotNumerologyDisplay::frmTarotNumerologyDisplay() : platform::Form(this, Ki
   setTabOrder(cmdDestinyBack, cmdDestinyNext);
   setTabOrder(cmdDestinyNext, txtDestinyDesc);
   setTabOrder(txtDestinyDesc, txtDestinyPlanetDesc);
-  setTabOrder(txtDestinyPlanetDesc, cmdSave);
+  setTabOrder(txtDestinyPlanetDesc, RTB);
+  setTabOrder(RTB, cmdSave);
   setTabOrder(cmdSave, cmdBack);
   setTabOrder(cmdBack, Label14);
   setTabOrder(Label14, lblCobrand);
@@ -397,12 +524,16 @@ frmTarotNumerologyDisplay::frmTarotNumerologyDisplay() : platform::Form(this, Ki
 void frmTarotNumerologyDisplay::Form_Load() {
   shell::fixFrame(this, shell::FrameStyle::FixedNoMax);
   placeTopCentre();
+  modRTBAutoUrlDetect::EnableUrlDetect(RTB, picNumerologySpread);
   tnState().resetCardIndexes();
   TS->setCurrentIndex(0);
   picLifePath->raise();
 }
 
-void frmTarotNumerologyDisplay::Form_Unload(bool&) { tarotnumerology::setWelcomePanelVisible(true); }
+void frmTarotNumerologyDisplay::Form_Unload(bool&) {
+  modRTBAutoUrlDetect::DisableUrlDetect();
+  tarotnumerology::setWelcomePanelVisible(true);
+}
 
 void frmTarotNumerologyDisplay::TS_Click() {
   switch (TS->currentIndex()) {
@@ -426,7 +557,9 @@ void frmTarotNumerologyDisplay::mnuBack_Click() {
   tarotnumerology::setWelcomePanelVisible(false);
 }
 
-void frmTarotNumerologyDisplay::cmdSave_Click() {}
+// The report window writes the whole reading when it loads; this window
+// waits until it is closed.
+void frmTarotNumerologyDisplay::cmdSave_Click() { platform::Forms::get<frmTarotNumerologySave>()->ShowModal(); }
 
 void frmTarotNumerologyDisplay::mnuExit_Click() { platform::Forms::unload(this); }
 
@@ -486,3 +619,22 @@ void frmTarotNumerologyDisplay::cmdLifePathNext_Click() { pageStep(Page::LifePat
 void frmTarotNumerologyDisplay::cmdLifePathBack_Click() { pageStep(Page::LifePath, false); }
 void frmTarotNumerologyDisplay::cmdDestinyNext_Click() { pageStep(Page::Destiny, true); }
 void frmTarotNumerologyDisplay::cmdDestinyBack_Click() { pageStep(Page::Destiny, false); }
+
+void frmTarotNumerologyDisplay::layCard(int k, int n) {
+  if (k < 0 || k >= int(picNumerologyGrid.size())) return;
+  QLabel* pic = picNumerologyGrid[std::size_t(k)];
+  pic->setPixmap(QPixmap::fromImage(TarotNumerologyPictures::spreadCard(n)));
+  pic->setAccessibleName(QStringLiteral("Position %1: %2").arg(k + 1).arg(NSCardTable::name(n)));
+  pic->setToolTip(NSCardTable::name(n));
+}
+
+bool frmTarotNumerologyDisplay::drawSpread(int spread) {
+  const std::optional<QList<int>> cards = modNumerologySpread::DrawNumerologySpread(
+      spread, RTB, [this](int k, int n) { layCard(k, n); });
+  if (!cards) return false;
+  tnState().NSSpreadCards = *cards;
+  // The report is read from its start.
+  RTB->setSelStart(0);
+  RTB->ensureCursorVisible();
+  return true;
+}

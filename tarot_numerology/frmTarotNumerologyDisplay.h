@@ -4,9 +4,11 @@
 
 #include "platform/Controls.h"
 #include "platform/Forms.h"
+#include "tarot_numerology/ClipboardRule.h"
 #include "tarot_numerology/TarotNumerologyState.h"
 
 class QAction;
+class QFrame;
 class QGroupBox;
 class QPlainTextEdit;
 class QTabBar;
@@ -59,6 +61,17 @@ class frmTarotNumerologyDisplay : public QMainWindow, public platform::Form {
   std::array<QWidget*, 6> Shape1{};
   std::array<QWidget*, 2> Shape2{};
 
+  // The Numerology Spread page: the grid of nine card pictures (k = 0..2 the
+  // top row, 3..5 the middle, 6..8 the bottom, each from the left), the
+  // position number inside each picture (lblCardPosition(11 + k)), the amber
+  // chart numbers, the grid's lines and captions, and the spread's report.
+  std::array<QLabel*, 9> picNumerologyGrid{};
+  std::array<QLabel*, 9> lblCardPosition{};
+  std::array<QLabel*, 9> lblNo{};
+  std::array<QFrame*, 4> Line1{};
+  std::array<QLabel*, 12> lblNumerologyGrid{};
+  tnclipboard::MarkedRichTextBox* RTB;
+
   QAction* mnuFile;
   QAction* mnuBack;
   QAction* mnuSep3;
@@ -88,6 +101,13 @@ class frmTarotNumerologyDisplay : public QMainWindow, public platform::Form {
   // Shows card k of number n's set on a page, from the card-set arrays of
   // the mode's state (which must hold n's set) and n's pictures.
   void showCard(Page page, qint16 n, int k);
+  // Lays card n of the mode's deck in grid position k (0..8).
+  void layCard(int k, int n);
+  // Draws a new spread of the given number (the Numerology Spread is the
+  // only one), lays its cards in the grid, writes its report into RTB and
+  // keeps its cards in the mode's state. False, with nothing changed, for
+  // any other spread number.
+  bool drawSpread(int spread);
 
  protected:
   void Form_Load() override;

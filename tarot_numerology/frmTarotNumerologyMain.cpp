@@ -20,6 +20,7 @@
 #include "tarot_numerology/TarotNumerologyReadingFile.h"
 #include "tarot_numerology/TarotNumerologyState.h"
 #include "tarot_numerology/frmTarotNumerologyDisplay.h"
+#include "tarot_numerology/modNumerologySpread.h"
 #include "tarot_numerology/modTarotNumerology.h"
 
 using platform::setTwGeometry;
@@ -239,6 +240,8 @@ void frmTarotNumerologyMain::cmdProceed_Click() {
   modTarotNumerology::ShowLifePathReading(s.TNLifePath);
   modTarotNumerology::ShowDestinyReading(s.TNDestiny);
   frmTarotNumerologyDisplay* display = platform::Forms::get<frmTarotNumerologyDisplay>();
+  // Every reading, an opened one too, gets a newly drawn spread.
+  display->drawSpread(modNumerologySpread::kNumerologySpread);
   display->Show();
   display->placeTopCentre();
   Hide();

@@ -9,52 +9,15 @@
 #include "tarot_numerology/NumerologySpreadReport.h"
 #include "tarot_numerology/TarotNumerologyReport.h"
 #include "tarot_numerology/modNumerologySpread.h"
+#include "reportmarkup.h"
 #include "testsupport.h"
 
 namespace {
 
-const QString kRule(512, QLatin1Char(' '));
+using reportmarkup::compareLines;
 
-// The palette index of a colour, or -1.
-int paletteIndex(const QColor& c) {
-  for (int i = 0; i < 16; ++i)
-    if (shell::paletteColour(i) == c) return i;
-  return -1;
-}
-
-// The box's document as marked-up lines: a leading ^ for a centred line,
-// and each run of text as {colour, b for bold, u for underlined} followed
-// by its text, the rule's run of spaces as <512>.
-QStringList markup(const platform::RichTextBox& box) {
-  QStringList lines;
-  const QTextDocument* doc = box.document();
-  for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-    QString line = (b.blockFormat().alignment() & Qt::AlignHCenter) ? QStringLiteral("^")
-                                                                    : QString();
-    for (auto it = b.begin(); !it.atEnd(); ++it) {
-      const QTextFragment f = it.fragment();
-      const QTextCharFormat fmt = f.charFormat();
-      QString text = f.text();
-      text.replace(kRule, QStringLiteral("<512>"));
-      line += QLatin1Char('{') + QString::number(paletteIndex(fmt.foreground().color())) +
-              (fmt.fontWeight() >= QFont::Bold ? QStringLiteral("b") : QString()) +
-              (fmt.fontUnderline() ? QStringLiteral("u") : QString()) + QLatin1Char('}') + text;
-    }
-    lines << line;
-  }
-  return lines;
-}
-
-// Compares line by line, so that a failure names the first line that
-// differs.
-void compareLines(const QStringList& actual, const QStringList& expected) {
-  for (int i = 0; i < qMin(actual.size(), expected.size()); ++i)
-    QVERIFY2(actual[i] == expected[i],
-             qPrintable(QStringLiteral("line %1:\n   got: %2\n  want: %3")
-                            .arg(i + 1)
-                            .arg(actual[i].left(300), expected[i].left(300))));
-  QCOMPARE(actual.size(), expected.size());
-}
+// The box's document as lines of formatted runs (reportmarkup.h).
+QStringList markup(const platform::RichTextBox& box) { return reportmarkup::colourLines(box.document()); }
 
 // The spread of the fixed reading: Justice and Strength where this deck
 // puts them, the first and the last card, and cards whose keyword lines
@@ -275,7 +238,7 @@ class TestTarotNumerologyReports : public QObject {
     want << "";
     compareLines(markup(box), want);
     // No rule, no thank-you line, nothing centred or underlined.
-    QVERIFY(!box.Text().contains(kRule));
+    QVERIFY(!box.Text().contains(reportmarkup::rule()));
     QVERIFY(!box.Text().contains(QStringLiteral("Thank You")));
   }
 
