@@ -1,5 +1,6 @@
 #include "platform/Forms.h"
 #include "shell/frmMDI.h"
+#include "numerology/frmKestruneSoftwareMain.h"
 #include "tarot/frmTarotOpen.h"
 
 // The first window of each mode. A mode whose windows are not part of the
@@ -7,6 +8,9 @@
 void shell::openModeWindow(int mode) {
   platform::Form* first = nullptr;
   switch (mode) {
+    case 0:
+      first = platform::Forms::get<frmKestruneSoftwareMain>();
+      break;
     case 1:
       first = platform::Forms::get<frmTarotOpen>();
       break;
