@@ -34,7 +34,7 @@ QString unkeptCharacters(const CurrentReading& r) {
 QByteArray encode(const CurrentReading& r) {
   QByteArray out;
   for (const QString& v : values(r)) {
-    out += platform::cp1252::toBytes(EncodeText(v));
+    out += platform::cp1252::toBytes(modTextEncoding::EncodeText(v));
     out += "\r\n";
   }
   return out;
@@ -49,7 +49,7 @@ std::optional<CurrentReading> decode(const QByteArray& bytes) {
   if (normal.endsWith('\n')) raw.removeLast();  // the end of the last line
   QStringList lines;
   for (int i = 0; i < 6; ++i)
-    lines << (i < raw.size() ? DecodeText(platform::cp1252::fromBytes(raw[i])) : QString());
+    lines << (i < raw.size() ? modTextEncoding::DecodeText(platform::cp1252::fromBytes(raw[i])) : QString());
 
   CurrentReading r;
   r.ReadingFirstName = lines[0];

@@ -199,23 +199,23 @@ frmKestrune::frmKestrune() : platform::Form(this, Kind::MdiChild) {
   QMenu* help = bar->addMenu(QStringLiteral("&Help"));
   mnuHelp = help->menuAction();
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  mnuOnline = help->addAction(QStringLiteral("&Online Help"), this, [] { GoToHelpPage(); });
+  mnuOnline = help->addAction(QStringLiteral("&Online Help"), this, [] { modHelp::GoToHelpPage(); });
   mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-  mnuVisit = help->addAction(QStringLiteral("&Visit Us Online"), this, [] { GoToHomePage(); });
+  mnuVisit = help->addAction(QStringLiteral("&Visit Us Online"), this, [] { modHelp::GoToHomePage(); });
   mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
   mnuFileSep1 = help->addSeparator();
   mnuFileSep1->setObjectName(QStringLiteral("mnuFileSep1"));
   mnuUpdate = help->addAction(QStringLiteral("Check for Software &Update"), this,
-                              [] { GoToDownloadPage(); });
+                              [] { modHelp::GoToDownloadPage(); });
   mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
   mnuFileSep2 = help->addSeparator();
   mnuFileSep2->setObjectName(QStringLiteral("mnuFileSep2"));
   mnuAbout = help->addAction(QStringLiteral("&About Software"), this, [] { shell::showAboutBox(); });
   mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-  mnuDonate = bar->addAction(QStringLiteral("&Donate"), this, [] { GoToDonatePage(); });
+  mnuDonate = bar->addAction(QStringLiteral("&Donate"), this, [] { modHelp::GoToDonatePage(); });
   mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
   mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"), this,
-                                [] { GoToFullyBrandedPage(); });
+                                [] { modHelp::GoToFullyBrandedPage(); });
   mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
   mnuMakeMoney->setEnabled(false);  // switched off; nothing switches it on
 }
@@ -362,7 +362,7 @@ void frmKestrune::mnuBack_Click() {
 
 void frmKestrune::cmdExit_Click(int) { platform::Forms::unload(this); }
 void frmKestrune::mnuExit_Click() { platform::Forms::unload(this); }
-void frmKestrune::cmdDonate_Click() { GoToDonatePage(); }
-void frmKestrune::Label8_Click() { GoToHomePage(); }
-void frmKestrune::lblCobrand_Click() { GoToCoBrandPage(); }
-void frmKestrune::lblFullBrand_Click() { GoToFullyBrandedPage(); }
+void frmKestrune::cmdDonate_Click() { modHelp::GoToDonatePage(); }
+void frmKestrune::Label8_Click() { modHelp::GoToHomePage(); }
+void frmKestrune::lblCobrand_Click() { modHelp::GoToCoBrandPage(); }
+void frmKestrune::lblFullBrand_Click() { modHelp::GoToFullyBrandedPage(); }

@@ -158,23 +158,23 @@ frmKestruneSoftwareMain::frmKestruneSoftwareMain() : platform::Form(this, Kind::
   QMenu* help = bar->addMenu(QStringLiteral("&Help"));
   mnuHelp = help->menuAction();
   mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  mnuOnline = help->addAction(QStringLiteral("&Online Help"), this, [] { GoToHelpPage(); });
+  mnuOnline = help->addAction(QStringLiteral("&Online Help"), this, [] { modHelp::GoToHelpPage(); });
   mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-  mnuVisit = help->addAction(QStringLiteral("&Visit Us Online"), this, [] { GoToHomePage(); });
+  mnuVisit = help->addAction(QStringLiteral("&Visit Us Online"), this, [] { modHelp::GoToHomePage(); });
   mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
   mnuFileSep1 = help->addSeparator();
   mnuFileSep1->setObjectName(QStringLiteral("mnuFileSep1"));
   mnuUpdate = help->addAction(QStringLiteral("&Check for Software Update"), this,
-                              [] { GoToDownloadPage(); });
+                              [] { modHelp::GoToDownloadPage(); });
   mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
   mnuFileSep2 = help->addSeparator();
   mnuFileSep2->setObjectName(QStringLiteral("mnuFileSep2"));
   mnuAbout = help->addAction(QStringLiteral("&About Software"), this, [] { shell::showAboutBox(); });
   mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-  mnuDonate = bar->addAction(QStringLiteral("&Donate"), this, [] { GoToDonatePage(); });
+  mnuDonate = bar->addAction(QStringLiteral("&Donate"), this, [] { modHelp::GoToDonatePage(); });
   mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
   mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"), this,
-                                [] { GoToFullyBrandedPage(); });
+                                [] { modHelp::GoToFullyBrandedPage(); });
   mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
   mnuMakeMoney->setEnabled(false);  // switched off; nothing switches it on
 }
@@ -184,7 +184,7 @@ void frmKestruneSoftwareMain::Form_Load() {
   platform::Forms::get<frmKestruneSoftwareSave>()->RTB->setSelStart(0);
   tarot::fixFrame(this, tarot::FrameStyle::FixedDialog);
   placeTopCentre();
-  UpdateReminder();
+  modHelp::UpdateReminder();
   cboDate->addItems(numerology::dayEntries());
   cboMonth->addItems(numerology::monthEntries());
   cboYear->addItems(numerology::yearEntries());
@@ -277,6 +277,6 @@ void frmKestruneSoftwareMain::txtFirstName_KeyPress(int& keyAscii) { upperCaseTy
 void frmKestruneSoftwareMain::txtMiddleName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
 void frmKestruneSoftwareMain::txtLastName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
 
-void frmKestruneSoftwareMain::Label61_Click() { GoToHomePage(); }
-void frmKestruneSoftwareMain::lblCobrand_Click() { GoToCoBrandPage(); }
-void frmKestruneSoftwareMain::lblFullBrand_Click() { GoToFullyBrandedPage(); }
+void frmKestruneSoftwareMain::Label61_Click() { modHelp::GoToHomePage(); }
+void frmKestruneSoftwareMain::lblCobrand_Click() { modHelp::GoToCoBrandPage(); }
+void frmKestruneSoftwareMain::lblFullBrand_Click() { modHelp::GoToFullyBrandedPage(); }
