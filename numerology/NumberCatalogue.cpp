@@ -1,5 +1,6 @@
 #include "numerology/NumberCatalogue.h"
 
+#include "numerology/NumberEntriesTwo.h"
 #include "numerology/NumerologyState.h"
 #include "platform/VbString.h"
 #include "shell/Site.h"
@@ -205,6 +206,7 @@ std::vector<NumberEntry> build() {
   c.push_back(make(N::Essence, "cmdEssence", "Essence", "", "", "", ""));
   c.push_back(make(N::PersonalAspects, "cmdPersonalAspects", "Planes of Expression or Personal Aspects",
                    "lblPersonalAspects", "Personal Aspects", "", ""));
+  completeEntriesTwo(c);
   return c;
 }
 
