@@ -125,8 +125,8 @@ int main(int argc, char** argv) {
   });
   const double report = timeEach(runs, nullptr, [mdi, &st] {
     mdi->RTB->setText(QString());
-    WriteSpreadHeader(st.strSpreadName);
-    WriteReadingCards(st.lngChosenCards, st.lngReversedCards);
+    modInfo::WriteSpreadHeader(mdi->RTB, st.strSpreadName);
+    modInfo::WriteReadingCards(mdi->RTB, st.lngChosenCards, st.lngReversedCards);
   });
 
   std::printf("readings: %d (median times, ms)\n", runs);

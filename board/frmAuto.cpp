@@ -12,6 +12,7 @@
 #include "platform/Controls.h"
 #include "platform/Twips.h"
 #include "shell/Artwork.h"
+#include "shell/Menus.h"
 #include "shell/ShellWindows.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
@@ -125,28 +126,35 @@ frmAuto::frmAuto() : platform::Form(this, Kind::MdiChild) {
 
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("frmAuto_menu"));
-  auto item = [this](auto* menu, const char* caption, const char* name, void (frmAuto::*handler)()) {
-    QAction* a = menu->addAction(QString::fromLatin1(caption), this, handler);
-    a->setObjectName(QString::fromLatin1(name));
-    return a;
+  shell::MenuTable menus = {
+      {shell::MenuRow::Menu, QStringLiteral("File"), QStringLiteral("mnuFile")},
+      {shell::MenuRow::Item, QStringLiteral("&Start Again"), QStringLiteral("mnuStart"), [this] { mnuStart_Click(); }},
+      {shell::MenuRow::Item, QStringLiteral("&Exit"), QStringLiteral("mnuExit"), [this] { mnuExit_Click(); }},
+      {shell::MenuRow::EndMenu, QString(), QString()},
   };
-  QMenu* file = bar->addMenu(QStringLiteral("File"));
-  mnuFile = file->menuAction();
-  mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  mnuStart = item(file, "&Start Again", "mnuStart", &frmAuto::mnuStart_Click);
-  mnuExit = item(file, "&Exit", "mnuExit", &frmAuto::mnuExit_Click);
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  mnuHelp = help->menuAction();
-  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  mnuHelpOnline = item(help, "&Online Help", "mnuHelpOnline", &frmAuto::mnuHelpOnline_Click);
-  mnuVisitOnline = item(help, "&Visit Us Online", "mnuVisitOnline", &frmAuto::mnuVisitOnline_Click);
-  help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-  mnuUpdate = item(help, "Check for Software &Update", "mnuUpdate", &frmAuto::mnuUpdate_Click);
-  help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
-  mnuAbout = item(help, "About &Software", "mnuAbout", &frmAuto::mnuAbout_Click);
-  mnuDonate = item(bar, "Donate", "mnuDonate", &frmAuto::mnuDonate_Click);
-  mnuMakeMoney = item(bar, "Make Money &Online", "mnuMakeMoney", &frmAuto::mnuMakeMoney_Click);
-  mnuMakeMoney->setEnabled(false);  // switched off; nothing switches it on
+  shell::LinkMenuNames links;
+  links.online = QStringLiteral("mnuHelpOnline");
+  links.visit = QStringLiteral("mnuVisitOnline");
+  links.aboutCaption = QStringLiteral("About &Software");
+  shell::MenuTable linkRows = shell::linkMenus(links);
+  shell::setHandler(linkRows, links.online, [this] { mnuHelpOnline_Click(); });
+  shell::setHandler(linkRows, links.visit, [this] { mnuVisitOnline_Click(); });
+  shell::setHandler(linkRows, links.update, [this] { mnuUpdate_Click(); });
+  shell::setHandler(linkRows, links.about, [this] { mnuAbout_Click(); });
+  shell::setHandler(linkRows, links.donate, [this] { mnuDonate_Click(); });
+  shell::setHandler(linkRows, links.makeMoney, [this] { mnuMakeMoney_Click(); });
+  menus.insert(menus.end(), linkRows.begin(), linkRows.end());
+  const shell::MenuActions actions = shell::buildMenus(bar, this, menus);
+  mnuFile = actions.value(QStringLiteral("mnuFile"));
+  mnuStart = actions.value(QStringLiteral("mnuStart"));
+  mnuExit = actions.value(QStringLiteral("mnuExit"));
+  mnuHelp = actions.value(QStringLiteral("mnuHelp"));
+  mnuHelpOnline = actions.value(QStringLiteral("mnuHelpOnline"));
+  mnuVisitOnline = actions.value(QStringLiteral("mnuVisitOnline"));
+  mnuUpdate = actions.value(QStringLiteral("mnuUpdate"));
+  mnuAbout = actions.value(QStringLiteral("mnuAbout"));
+  mnuDonate = actions.value(QStringLiteral("mnuDonate"));
+  mnuMakeMoney = actions.value(QStringLiteral("mnuMakeMoney"));  // switched off
 
   resize(sizeHint());
 }
@@ -167,7 +175,7 @@ void frmAuto::Form_Load() {
   mdi->picTop->setVisible(true);
   mdi->RTB->setText(QString());
   TarotReadingState& st = tarotState();
-  WriteSpreadHeader(st.strSpreadName);
+  modInfo::WriteSpreadHeader(mdi->RTB, st.strSpreadName);
   if (st.blnOpenedReading) return;
 
   switch (CardDeal::methodFor(st.blnAutoCast, st.blnMinorArcana, st.blnMajorArcana,
@@ -215,11 +223,11 @@ void frmAuto::layOutOpened(int no) {
   if (!inPlace()) return;
   frmMDI* mdi = platform::Forms::get<frmMDI>();
   mdi->RTB->setText(QString());
-  WriteSpreadHeader(st.strOpenedSpreadName);
-  WriteReadingCards(st.lngOpenedCards, st.lngOpenedReversed);
+  modInfo::WriteSpreadHeader(mdi->RTB, st.strOpenedSpreadName);
+  modInfo::WriteReadingCards(mdi->RTB, st.lngOpenedCards, st.lngOpenedReversed);
   for (int k = 0; k < no; ++k) {
     const int c = st.lngOpenedCards.at(k);
-    showCard(k, c, IsInArray(c, st.lngOpenedReversed) ? Turn::Reversed : Turn::Upright);
+    showCard(k, c, modInfo::IsInArray(c, st.lngOpenedReversed) ? Turn::Reversed : Turn::Upright);
   }
   // The crossing card always lies upright across the first card, whatever
   // the file says of it; its report entry still follows the file.
@@ -276,7 +284,7 @@ void frmAuto::deal(int method, int no) {
   }
 
   frmMDI* mdi = platform::Forms::get<frmMDI>();
-  WriteReadingCards(st.lngChosenCards, st.lngReversedCards);
+  modInfo::WriteReadingCards(mdi->RTB, st.lngChosenCards, st.lngReversedCards);
   mdi->RTB->setSelStart(0);
 }
 
@@ -328,25 +336,25 @@ void frmAuto::showCard(int k, int card, Turn turn) {
     // No earlier card may show through: a plain back, crosswise for the
     // crossing card so the cross keeps its shape.
     setSlotPicture(slot, CardPictures::cardBack());
-    if (turn == Turn::Crossing) RotatePicture90(slot);
+    if (turn == Turn::Crossing) modRotate90::RotatePicture90(slot);
   } else if (turn == Turn::Reversed) {
     picCard = face;
     IMG->setPixmap(picCard);
     setSlotPicture(slot, IMG->pixmap());
-    RotatePicture180(slot);
+    modRotate90::RotatePicture180(slot);
     name = TarotCardTable::reversedName(card);
   } else {
     setSlotPicture(slot, face);
-    if (turn == Turn::Crossing) RotatePicture90(slot);
+    if (turn == Turn::Crossing) modRotate90::RotatePicture90(slot);
   }
   slot->setAccessibleName(QStringLiteral("Position %1: %2").arg(k + 1).arg(name));
 }
 
 void frmAuto::mnuStart_Click() {}
 void frmAuto::mnuExit_Click() {}
-void frmAuto::mnuHelpOnline_Click() { GoToHelpPage(); }
-void frmAuto::mnuVisitOnline_Click() { GoToHomePage(); }
-void frmAuto::mnuUpdate_Click() { GoToDownloadPage(); }
+void frmAuto::mnuHelpOnline_Click() { modHelp::GoToHelpPage(); }
+void frmAuto::mnuVisitOnline_Click() { modHelp::GoToHomePage(); }
+void frmAuto::mnuUpdate_Click() { modHelp::GoToDownloadPage(); }
 void frmAuto::mnuAbout_Click() { shell::showAboutBox(); }
-void frmAuto::mnuDonate_Click() { GoToDonatePage(); }
-void frmAuto::mnuMakeMoney_Click() { GoToFullyBrandedPage(); }
+void frmAuto::mnuDonate_Click() { modHelp::GoToDonatePage(); }
+void frmAuto::mnuMakeMoney_Click() { modHelp::GoToFullyBrandedPage(); }

@@ -18,6 +18,7 @@
 #include "platform/Twips.h"
 #include "platform/VbString.h"
 #include "shell/Artwork.h"
+#include "shell/Menus.h"
 #include "shell/ShellWindows.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
@@ -71,12 +72,6 @@ class FaceDownCard : public QAbstractButton {
     }
   }
 };
-
-QAction* menuItem(QMenu* menu, const QString& caption, const QString& name) {
-  QAction* a = menu->addAction(caption);
-  a->setObjectName(name);
-  return a;
-}
 
 }  // namespace
 
@@ -152,32 +147,33 @@ frmTarotManual::frmTarotManual() : platform::Form(this, Kind::MdiChild) {
   // Menus.
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("frmTarotManual_menu"));
-  QMenu* file = bar->addMenu(QStringLiteral("&File"));
-  mnuFile = file->menuAction();
-  mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  mnuStart = menuItem(file, QStringLiteral("&Start Again"), QStringLiteral("mnuStart"));
-  connect(mnuStart, &QAction::triggered, this, &frmTarotManual::mnuStart_Click);
-  mnuExit = menuItem(file, QStringLiteral("&Exit"), QStringLiteral("mnuExit"));
-  connect(mnuExit, &QAction::triggered, this, &frmTarotManual::mnuExit_Click);
-
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  mnuHelp = help->menuAction();
-  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  mnuOnline = menuItem(help, QStringLiteral("&Online Help"), QStringLiteral("mnuOnline"));
-  connect(mnuOnline, &QAction::triggered, this, &frmTarotManual::mnuOnline_Click);
-  mnuVisit = menuItem(help, QStringLiteral("&Visit Us Online"), QStringLiteral("mnuVisit"));
-  connect(mnuVisit, &QAction::triggered, this, &frmTarotManual::mnuVisit_Click);
-  help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-  mnuUpdate = menuItem(help, QStringLiteral("Check for Software &Update"), QStringLiteral("mnuUpdate"));
-  connect(mnuUpdate, &QAction::triggered, this, &frmTarotManual::mnuUpdate_Click);
-  help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
-  mnuAbout = menuItem(help, QStringLiteral("&About Software"), QStringLiteral("mnuAbout"));
-  connect(mnuAbout, &QAction::triggered, this, &frmTarotManual::mnuAbout_Click);
-  mnuDona = bar->addAction(QStringLiteral("Donate"), this, &frmTarotManual::mnuDona_Click);
-  mnuDona->setObjectName(QStringLiteral("mnuDona"));
-  mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"), this, &frmTarotManual::mnuMakeMoney_Click);
-  mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
-  mnuMakeMoney->setEnabled(false);  // switched off; nothing switches it on
+  shell::MenuTable menus = {
+      {shell::MenuRow::Menu, QStringLiteral("&File"), QStringLiteral("mnuFile")},
+      {shell::MenuRow::Item, QStringLiteral("&Start Again"), QStringLiteral("mnuStart"), [this] { mnuStart_Click(); }},
+      {shell::MenuRow::Item, QStringLiteral("&Exit"), QStringLiteral("mnuExit"), [this] { mnuExit_Click(); }},
+      {shell::MenuRow::EndMenu, QString(), QString()},
+  };
+  shell::LinkMenuNames links;
+  links.donate = QStringLiteral("mnuDona");
+  shell::MenuTable linkRows = shell::linkMenus(links);
+  shell::setHandler(linkRows, links.online, [this] { mnuOnline_Click(); });
+  shell::setHandler(linkRows, links.visit, [this] { mnuVisit_Click(); });
+  shell::setHandler(linkRows, links.update, [this] { mnuUpdate_Click(); });
+  shell::setHandler(linkRows, links.about, [this] { mnuAbout_Click(); });
+  shell::setHandler(linkRows, links.donate, [this] { mnuDona_Click(); });
+  shell::setHandler(linkRows, links.makeMoney, [this] { mnuMakeMoney_Click(); });
+  menus.insert(menus.end(), linkRows.begin(), linkRows.end());
+  const shell::MenuActions actions = shell::buildMenus(bar, this, menus);
+  mnuFile = actions.value(QStringLiteral("mnuFile"));
+  mnuStart = actions.value(QStringLiteral("mnuStart"));
+  mnuExit = actions.value(QStringLiteral("mnuExit"));
+  mnuHelp = actions.value(QStringLiteral("mnuHelp"));
+  mnuOnline = actions.value(QStringLiteral("mnuOnline"));
+  mnuVisit = actions.value(QStringLiteral("mnuVisit"));
+  mnuUpdate = actions.value(QStringLiteral("mnuUpdate"));
+  mnuAbout = actions.value(QStringLiteral("mnuAbout"));
+  mnuDona = actions.value(QStringLiteral("mnuDona"));
+  mnuMakeMoney = actions.value(QStringLiteral("mnuMakeMoney"));  // switched off
 
   tarot::fitLabels(this);
 }
@@ -282,7 +278,7 @@ void frmTarotManual::completeReading() {
   frmMDI* mdi = tarot::mainWindow();
   mdi->Show();
   // The board's load left the insertion point after the header.
-  WriteReadingCards(st.lngChosenCards, st.lngReversedCards);
+  modInfo::WriteReadingCards(mdi->RTB, st.lngChosenCards, st.lngReversedCards);
   mdi->showReportPanel();
   if (const frmTarot* page = platform::Forms::find<frmTarot>()) {
     mdi->txtName->setText(page->txtName->text());
@@ -302,7 +298,7 @@ bool frmTarotManual::DrawAndPlaceCard(int k) {
   TarotReadingState& st = tarotState();
   const ManualReading::DeckPart part = ManualReading::deckPart(blnMajor, blnMinor);
   const std::optional<int> card = CardDeal::drawOne(
-      part.first, part.count, [&st](int c) { return IsInArray(c, st.lngChosenCards); },
+      part.first, part.count, [&st](int c) { return modInfo::IsInArray(c, st.lngChosenCards); },
       [this] { return canGoOn(); });
   if (!card) return false;
   lngCard = *card;
@@ -371,12 +367,12 @@ void frmTarotManual::cmdBack_Click() {
 }
 
 void frmTarotManual::cmdCancel_Click() { platform::Forms::unload(this); }
-void frmTarotManual::Label6_Click() { GoToHomePage(); }
+void frmTarotManual::Label6_Click() { modHelp::GoToHomePage(); }
 void frmTarotManual::mnuStart_Click() { cmdBack->click(); }
 void frmTarotManual::mnuExit_Click() { cmdCancel->click(); }
-void frmTarotManual::mnuOnline_Click() { GoToHelpPage(); }
-void frmTarotManual::mnuVisit_Click() { GoToHomePage(); }
-void frmTarotManual::mnuUpdate_Click() { GoToDownloadPage(); }
+void frmTarotManual::mnuOnline_Click() { modHelp::GoToHelpPage(); }
+void frmTarotManual::mnuVisit_Click() { modHelp::GoToHomePage(); }
+void frmTarotManual::mnuUpdate_Click() { modHelp::GoToDownloadPage(); }
 void frmTarotManual::mnuAbout_Click() { shell::showAboutBox(); }
-void frmTarotManual::mnuDona_Click() { GoToDonatePage(); }
-void frmTarotManual::mnuMakeMoney_Click() { GoToFullyBrandedPage(); }
+void frmTarotManual::mnuDona_Click() { modHelp::GoToDonatePage(); }
+void frmTarotManual::mnuMakeMoney_Click() { modHelp::GoToFullyBrandedPage(); }

@@ -130,7 +130,7 @@ void KestruneReportWindow::reject() { cmdBack->click(); }
 // whether to save without them; the name always ends in ".num", so that the
 // file opens again; a failed write says so and leaves an earlier file whole.
 void KestruneReportWindow::cmdSave_Click() {
-  const NumerologyReading reading = numerologyState().reading();
+  const CurrentReading reading = numerologyState().reading();
   const QString unkept = NumerologyReadingFile::unkeptCharacters(reading);
   if (!unkept.isEmpty()) {
     QStringList shown;

@@ -11,7 +11,7 @@
 namespace NumerologyReadingFile {
 namespace {
 
-QStringList values(const NumerologyReading& r) {
+QStringList values(const CurrentReading& r) {
   return {r.ReadingFirstName,  r.ReadingMiddleName, r.ReadingLastName,
           r.ReadingBirthMonth, r.ReadingBirthDate,  r.ReadingBirthYear};
 }
@@ -21,7 +21,7 @@ constexpr int kHighestKept = 255 - 85;
 
 }  // namespace
 
-QString unkeptCharacters(const NumerologyReading& r) {
+QString unkeptCharacters(const CurrentReading& r) {
   QString out;
   for (const QString& v : values(r))
     for (QChar ch : v) {
@@ -31,7 +31,7 @@ QString unkeptCharacters(const NumerologyReading& r) {
   return out;
 }
 
-QByteArray encode(const NumerologyReading& r) {
+QByteArray encode(const CurrentReading& r) {
   QByteArray out;
   for (const QString& v : values(r)) {
     out += platform::cp1252::toBytes(EncodeText(v));
@@ -40,7 +40,7 @@ QByteArray encode(const NumerologyReading& r) {
   return out;
 }
 
-std::optional<NumerologyReading> decode(const QByteArray& bytes) {
+std::optional<CurrentReading> decode(const QByteArray& bytes) {
   // Encoded text never holds CR or LF, so any of the three line ends splits.
   QByteArray normal = bytes;
   normal.replace("\r\n", "\n");
@@ -51,7 +51,7 @@ std::optional<NumerologyReading> decode(const QByteArray& bytes) {
   for (int i = 0; i < 6; ++i)
     lines << (i < raw.size() ? DecodeText(platform::cp1252::fromBytes(raw[i])) : QString());
 
-  NumerologyReading r;
+  CurrentReading r;
   r.ReadingFirstName = lines[0];
   r.ReadingMiddleName = lines[1];
   r.ReadingLastName = lines[2];
@@ -65,7 +65,7 @@ std::optional<NumerologyReading> decode(const QByteArray& bytes) {
   return r;
 }
 
-std::optional<NumerologyReading> load(const QString& path) {
+std::optional<CurrentReading> load(const QString& path) {
   // Only a regular file: a pipe or a device could keep the read waiting.
   if (!QFileInfo(path).isFile()) return std::nullopt;
   QFile f(path);
@@ -76,7 +76,7 @@ std::optional<NumerologyReading> load(const QString& path) {
   return decode(bytes);
 }
 
-bool save(const QString& path, const NumerologyReading& r) {
+bool save(const QString& path, const CurrentReading& r) {
   QSaveFile f(path);
   if (!f.open(QIODevice::WriteOnly)) return false;
   const QByteArray bytes = encode(r);

@@ -17,23 +17,23 @@ constexpr qint64 kMaxFileSize = 64 * 1024;
 // The characters of a reading that the file cannot keep (outside the code
 // page, or above code 170 so that the shift would pass 255), each once, in
 // the order they first appear. Empty when the whole reading can be kept.
-QString unkeptCharacters(const NumerologyReading& r);
+QString unkeptCharacters(const CurrentReading& r);
 
 // The file's bytes. Characters the file cannot keep are left out.
-QByteArray encode(const NumerologyReading& r);
+QByteArray encode(const CurrentReading& r);
 
 // Reads a file's bytes. Lines may end in CR LF, CR or LF; a missing line
 // counts as empty and lines after the sixth are ignored. Refused (nothing
 // returned) when lines 4 to 6 are not exactly entries of the month, day
 // and year lists. The names are not checked here: the input page's "&Next"
 // checks them.
-std::optional<NumerologyReading> decode(const QByteArray& bytes);
+std::optional<CurrentReading> decode(const QByteArray& bytes);
 
 // Reads and decodes a file; nothing when it cannot be read, is larger than
 // kMaxFileSize or is refused by decode.
-std::optional<NumerologyReading> load(const QString& path);
+std::optional<CurrentReading> load(const QString& path);
 // Writes through a temporary file, so a failed write leaves an existing file
 // whole. False when anything failed.
-bool save(const QString& path, const NumerologyReading& r);
+bool save(const QString& path, const CurrentReading& r);
 
 }  // namespace NumerologyReadingFile

@@ -1,6 +1,6 @@
 #include "numerology/NumerologyState.h"
 
-bool NumerologyReading::operator==(const NumerologyReading& o) const {
+bool CurrentReading::operator==(const CurrentReading& o) const {
   return ReadingFirstName == o.ReadingFirstName && ReadingMiddleName == o.ReadingMiddleName &&
          ReadingLastName == o.ReadingLastName && ReadingBirthMonth == o.ReadingBirthMonth &&
          ReadingBirthDate == o.ReadingBirthDate && ReadingBirthYear == o.ReadingBirthYear;
@@ -37,7 +37,7 @@ const QStringList& yearEntries() {
 
 }  // namespace numerology
 
-void NumerologyState::beginReading(const NumerologyReading& r) {
+void NumerologyState::beginReading(const CurrentReading& r) {
   reading_ = r;
   chooser_ = ChooserState();
 }

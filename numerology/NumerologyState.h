@@ -4,7 +4,7 @@
 
 // The numerology reading as the input page hands it on: the three names
 // (trimmed of blanks) and the three texts of the birth-date lists.
-struct NumerologyReading {
+struct CurrentReading {
   QString ReadingFirstName;
   QString ReadingMiddleName;
   QString ReadingLastName;
@@ -12,8 +12,8 @@ struct NumerologyReading {
   QString ReadingBirthDate;   // "1" .. "31"
   QString ReadingBirthYear;   // "1900" .. "2050"
 
-  bool operator==(const NumerologyReading& o) const;
-  bool operator!=(const NumerologyReading& o) const { return !(*this == o); }
+  bool operator==(const CurrentReading& o) const;
+  bool operator!=(const CurrentReading& o) const { return !(*this == o); }
 };
 
 // The entries of the input page's three birth-date lists, in list order.
@@ -44,13 +44,13 @@ struct ChooserState {
 // Save writes) and the chooser's numbers. Changes go through the operations.
 class NumerologyState {
  public:
-  const NumerologyReading& reading() const { return reading_; }
+  const CurrentReading& reading() const { return reading_; }
   const ChooserState& chooser() const { return chooser_; }
 
   // A checked reading becomes the current one ("&Next", also after opening
   // a file). The chooser's numbers start afresh, so nothing computed for an
   // earlier person reaches this one's dependent numbers.
-  void beginReading(const NumerologyReading& r);
+  void beginReading(const CurrentReading& r);
 
   // The comprehensive reading runs between these two.
   void beginComprehensive() { chooser_.ComprehensiveMode = true; }
@@ -66,7 +66,7 @@ class NumerologyState {
   void recordHiddenPassion(int number);
 
  private:
-  NumerologyReading reading_;
+  CurrentReading reading_;
   ChooserState chooser_;
 };
 

@@ -222,7 +222,7 @@ bool frmKestruneSoftwareMain::ValidateInput() {
 void frmKestruneSoftwareMain::cmdNext_Click() {
   if (!ValidateInput()) return;
   using platform::vb::Trim;
-  NumerologyReading r;
+  CurrentReading r;
   r.ReadingFirstName = Trim(txtFirstName->text());
   r.ReadingMiddleName = Trim(txtMiddleName->text());
   r.ReadingLastName = Trim(txtLastName->text());
@@ -256,7 +256,7 @@ void frmKestruneSoftwareMain::cmdOpen_Click() {
     platform::MsgBox(QStringLiteral("Please Check The File."), platform::vbCritical);
   };
   if (!path->endsWith(QLatin1String("num"))) return refuse();
-  const std::optional<NumerologyReading> r = NumerologyReadingFile::load(*path);
+  const std::optional<CurrentReading> r = NumerologyReadingFile::load(*path);
   if (!r) return refuse();
 
   txtFirstName->setText(r->ReadingFirstName);

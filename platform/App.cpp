@@ -23,6 +23,7 @@ void initApplication(QApplication& app) {
     if (warm) warm->wait();
   });
   warm->start(QThread::HighPriority);
+  services() = realServices();
   app.setApplicationName(programTitle());
   app.setApplicationDisplayName(programTitle());
   QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));

@@ -60,9 +60,14 @@ struct Services {
   std::function<QString()> programFolder;
 };
 
-// The services in force.
+// The services in force. Until the windows' half is installed (see
+// platform/App.h) they are the core ones.
 Services& services();
-// The real services, for the program and to restore after a test.
+// The real services that need no windows: clock, generator, pause, event
+// pump, browser, end, program folder. Message boxes, dialogs and the printer
+// are stand-ins that ask no one.
+Services coreServices();
+// Every real service, windows included (built into the windows' library).
 Services realServices();
 
 // Convenience wrappers over services().

@@ -115,8 +115,8 @@ frmAbout::frmAbout() : platform::Form(this) {
 
 void frmAbout::cmdOK_Click() { platform::Forms::unload(this); }
 
-void frmAbout::lblHomePage_Click() { GoToHomePage(); }
+void frmAbout::lblHomePage_Click() { modHelp::GoToHomePage(); }
 
-void frmAbout::lblCobrand_Click() { GoToFullyBrandedPage(); }
+void frmAbout::lblCobrand_Click() { modHelp::GoToFullyBrandedPage(); }
 
 void frmAbout::reject() { cmdOK->click(); }

@@ -225,17 +225,17 @@ void frmExitScreen::Form_Load() {
   Label2->setText(supportMessage(supportMessageIndex(platform::Rnd())));
 }
 
-void frmExitScreen::Form_Unload(bool&) { QuitProgram(); }
+void frmExitScreen::Form_Unload(bool&) { modHelp::QuitProgram(); }
 
 void frmExitScreen::Check1_Click() {
   if (!Check1->isChecked()) return;
   Check1->setChecked(false);
-  GoToHomePage();
+  modHelp::GoToHomePage();
 }
 
-void frmExitScreen::lblGoToHome_Click() { GoToSoftwaresPage(); }
+void frmExitScreen::lblGoToHome_Click() { modHelp::GoToSoftwaresPage(); }
 
-void frmExitScreen::cmdClose_Click() { QuitProgram(); }
+void frmExitScreen::cmdClose_Click() { modHelp::QuitProgram(); }
 
 void frmExitScreen::cmdSubmit_Click() {
   shell::TellAFriendValues& v = shell::shellState().tellAFriend;
@@ -255,5 +255,5 @@ void frmExitScreen::cmdSubmit_Click() {
     platform::MsgBox(QStringLiteral("Please Enter Proper Email Address"), platform::vbCritical);
     return;
   }
-  SubmitTellAFriend();
+  modTellAFriend::SubmitTellAFriend();
 }

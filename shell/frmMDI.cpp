@@ -18,6 +18,8 @@
 #include "platform/Twips.h"
 #include "shell/Artwork.h"
 #include "shell/Look.h"
+#include "shell/Menus.h"
+#include "shell/PromoFrame.h"
 #include "shell/Site.h"
 #include "shell/ShellWindows.h"
 #include "shell/modHelp.h"
@@ -66,9 +68,7 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   Picture6->setCursor(Qt::PointingHandCursor);
   lblQuorvaleBanner = platform::named(
       new platform::VbLabel(
-          QStringLiteral("The Most Popular Online Mystic Forum. Best Resource For Everything Mystic. "
-                         "Come and join us at %1.")
-              .arg(shell::siteHost()),
+          shell::forumInvitation(),
           Picture6),
       QStringLiteral("lblQuorvaleBanner"));
   lblQuorvaleBanner->setFont(verdana(9.75, true, true));
@@ -220,9 +220,7 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   fillColour(PicCoBrand, vbColor(0xFFC0C0));
   Label7 = platform::named(
       new platform::VbLabel(
-          QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                         "online. Get this software fully branded for your website. Click here for more "
-                         "details."),
+          shell::fullBrandInvitation(),
           PicCoBrand),
       QStringLiteral("Label7"));
   Label7->setFont(verdana(8.25, true, true));
@@ -234,9 +232,9 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   setTwGeometry(cmdMdiExit, 10440, 120, 1335, 495);
   column->addWidget(PicCoBrand);
 
-  connect(lblQuorvaleBanner, &platform::VbLabel::Click, this, [] { GoToHomePage(); });
-  platform::onClick(Picture6, [] { GoToHomePage(); });
-  connect(Label7, &platform::VbLabel::Click, this, [] { GoToFullyBrandedPage(); });
+  connect(lblQuorvaleBanner, &platform::VbLabel::Click, this, [] { modHelp::GoToHomePage(); });
+  platform::onClick(Picture6, [] { modHelp::GoToHomePage(); });
+  connect(Label7, &platform::VbLabel::Click, this, [] { modHelp::GoToFullyBrandedPage(); });
   connect(cmdMdiExit, &platform::VbButton::Click, this, &frmMDI::cmdMdiExit_Click);
 
   // Menus.
@@ -250,29 +248,27 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
       menuColours.setBrush(group, role, system.brush(group, role));
   bar->setPalette(menuColours);
   bar->setAutoFillBackground(true);
-  QMenu* file = bar->addMenu(QStringLiteral("&File"));
-  mnuFile = file->menuAction();
-  mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  mnuExit = file->addAction(QStringLiteral("E&xit"), this, &frmMDI::mnuExit_Click);
-  mnuExit->setObjectName(QStringLiteral("mnuExit"));
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  mnuHelp = help->menuAction();
-  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  mnuOnline = help->addAction(QStringLiteral("&Online Help"), this, [] { GoToHelpPage(); });
-  mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-  mnuVisit = help->addAction(QStringLiteral("&Visit Us Online"), this, [] { GoToHomePage(); });
-  mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
-  help->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-  mnuUpdate = help->addAction(QStringLiteral("Check for Software &Update"), this, [] { GoToDownloadPage(); });
-  mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
-  help->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-  mnuAbout = help->addAction(QStringLiteral("&About Software"), this, [] { shell::showAboutBox(); });
-  mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-  mnuDonate = bar->addAction(QStringLiteral("&Donate"), this, [] { GoToDonatePage(); });
-  mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-  mkmoney = bar->addAction(QStringLiteral("Make Money &Online"), this, [] { GoToFullyBrandedPage(); });
-  mkmoney->setObjectName(QStringLiteral("mkmoney"));
-  mkmoney->setEnabled(false);  // switched off; nothing switches it on
+  shell::LinkMenuNames links;
+  links.separator1 = QStringLiteral("mnuSep1");
+  links.separator2 = QStringLiteral("mnuSep2");
+  links.donateCaption = QStringLiteral("&Donate");
+  links.makeMoney = QStringLiteral("mkmoney");
+  shell::MenuTable menus = {
+      {shell::MenuRow::Menu, QStringLiteral("&File"), QStringLiteral("mnuFile")},
+      {shell::MenuRow::Item, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), [this] { mnuExit_Click(); }},
+      {shell::MenuRow::EndMenu, QString(), QString()},
+  };
+  for (shell::MenuRow& row : shell::linkMenus(links)) menus.push_back(row);
+  const shell::MenuActions actions = shell::buildMenus(bar, this, menus);
+  mnuFile = actions.value(QStringLiteral("mnuFile"));
+  mnuExit = actions.value(QStringLiteral("mnuExit"));
+  mnuHelp = actions.value(QStringLiteral("mnuHelp"));
+  mnuOnline = actions.value(QStringLiteral("mnuOnline"));
+  mnuVisit = actions.value(QStringLiteral("mnuVisit"));
+  mnuUpdate = actions.value(QStringLiteral("mnuUpdate"));
+  mnuAbout = actions.value(QStringLiteral("mnuAbout"));
+  mnuDonate = actions.value(QStringLiteral("mnuDonate"));
+  mkmoney = actions.value(QStringLiteral("mkmoney"));  // switched off; nothing switches it on
 
   setTabOrder(cmdSelectOption[0], cmdSelectOption[1]);
   setTabOrder(cmdSelectOption[1], cmdSelectOption[2]);
@@ -379,10 +375,10 @@ void shell::installMdiHost() {
 bool shell::startProgram() {
   if (!platform::acquireSingleInstance(platform::exeName())) {
     platform::MsgBox(QStringLiteral("Application is already running"), platform::vbInformation);
-    QuitProgram();
+    modHelp::QuitProgram();
     return false;
   }
-  UpdateReminder();
+  modHelp::UpdateReminder();
   frmMDI* mdi = platform::Forms::get<frmMDI>();
   // Without a window manager a maximise request is not honoured: take the
   // screen's free area first.

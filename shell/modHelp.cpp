@@ -24,19 +24,19 @@ QString shortFormatFourDigitYear() {
 const QString kSection = QStringLiteral("Settings");
 
 void storeToday() {
-  const QString key = EncodeText(QStringLiteral("Duration"));
+  const QString key = modTextEncoding::EncodeText(QStringLiteral("Duration"));
   platform::SaveSetting(platform::exeName(), kSection, key,
-                        EncodeText(shell::formatReminderDate(platform::Today())));
+                        modTextEncoding::EncodeText(shell::formatReminderDate(platform::Today())));
 }
 }  // namespace
 
-void GoToSoftwaresPage() { openPage("thrennicsoftwares"); }
-void GoToDonatePage() { openPage("donate"); }
-void GoToHelpPage() { openPage("help-web-page"); }
-void GoToFullyBrandedPage() { openPage("fully-branded"); }
-void GoToCoBrandPage() { openPage("co-brand"); }
-void GoToHomePage() { openPage("home-page"); }
-void GoToDownloadPage() { openPage("download-web-page"); }
+void modHelp::GoToSoftwaresPage() { openPage("thrennicsoftwares"); }
+void modHelp::GoToDonatePage() { openPage("donate"); }
+void modHelp::GoToHelpPage() { openPage("help-web-page"); }
+void modHelp::GoToFullyBrandedPage() { openPage("fully-branded"); }
+void modHelp::GoToCoBrandPage() { openPage("co-brand"); }
+void modHelp::GoToHomePage() { openPage("home-page"); }
+void modHelp::GoToDownloadPage() { openPage("download-web-page"); }
 
 namespace shell {
 
@@ -73,10 +73,10 @@ QDate parseReminderDate(const QString& text) {
 // asks when that date lies more than 14 days from today in either direction;
 // a first run only stores today; a stored text that is no date ends it
 // silently, storing nothing.
-void UpdateReminder() {
+void modHelp::UpdateReminder() {
   shell::ShellState& st = shell::shellState();
-  st.strDurationKey = EncodeText(QStringLiteral("Duration"));
-  const QString stored = DecodeText(
+  st.strDurationKey = modTextEncoding::EncodeText(QStringLiteral("Duration"));
+  const QString stored = modTextEncoding::DecodeText(
       platform::GetSetting(platform::exeName(), kSection, st.strDurationKey, QString()));
   if (stored.isEmpty()) {
     storeToday();
@@ -90,10 +90,10 @@ void UpdateReminder() {
       QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?"),
       platform::vbYesNo | platform::vbInformation);
   storeToday();
-  if (answer == platform::vbYes) GoToDownloadPage();
+  if (answer == platform::vbYes) modHelp::GoToDownloadPage();
 }
 
-void QuitProgram() {
+void modHelp::QuitProgram() {
   shell::ShellState& st = shell::shellState();
   if (st.programEnded) return;
   const bool outer = !st.quitting;

@@ -6,6 +6,7 @@
 #include "shell/modTellAFriend.h"
 
 // Links to the maker's web pages, the update reminder and quitting.
+namespace modHelp {
 
 void GoToSoftwaresPage();
 void GoToDonatePage();
@@ -20,6 +21,8 @@ void UpdateReminder();
 
 // Unloads every loaded window and ends the program, exactly once.
 void QuitProgram();
+
+}  // namespace modHelp
 
 namespace shell {
 

@@ -4,7 +4,7 @@
 #include "platform/Services.h"
 #include "shell/modHelp.h"
 
-void EnableUrlDetect(platform::RichTextBox* rtb, QWidget* parent) {
+void modRTBAutoUrlDetect::EnableUrlDetect(platform::RichTextBox* rtb, QWidget* parent) {
   shell::UrlDetectSlot& slot = shell::shellState().urlDetect;
   if (slot.on && slot.box) return;
   if (!rtb) return;
@@ -15,7 +15,7 @@ void EnableUrlDetect(platform::RichTextBox* rtb, QWidget* parent) {
   rtb->setUrlDetect(true);
 }
 
-void DisableUrlDetect() {
+void modRTBAutoUrlDetect::DisableUrlDetect() {
   shell::UrlDetectSlot& slot = shell::shellState().urlDetect;
   if (!slot.on) return;
   slot.on = false;
@@ -23,7 +23,7 @@ void DisableUrlDetect() {
   if (slot.box) slot.box->setUrlDetect(false);
 }
 
-void OpenClickedAddress(const QString& linkText) {
+void modRTBAutoUrlDetect::OpenClickedAddress(const QString& linkText) {
   const QUrl url = platform::webAddressToOpen(linkText);
   if (url.isValid()) platform::OpenUrl(url);
 }

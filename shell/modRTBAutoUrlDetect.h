@@ -23,6 +23,8 @@ struct UrlDetectSlot {
 
 }  // namespace shell
 
+namespace modRTBAutoUrlDetect {
+
 // Makes the addresses in rtb clickable, unless another box already holds the
 // slot (then nothing changes). A box that has been destroyed frees the slot.
 void EnableUrlDetect(platform::RichTextBox* rtb, QWidget* parent);
@@ -32,3 +34,5 @@ void DisableUrlDetect();
 // stand, www addresses with "http://" in front; any other text (another
 // scheme, since report texts carry what users typed) is ignored.
 void OpenClickedAddress(const QString& linkText);
+
+}  // namespace modRTBAutoUrlDetect

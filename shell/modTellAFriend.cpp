@@ -26,7 +26,7 @@ QString tellAFriendAddress(const TellAFriendValues& v) {
 
 }  // namespace shell
 
-void SubmitTellAFriend() {
+void modTellAFriend::SubmitTellAFriend() {
   shell::TellAFriendValues& v = shell::shellState().tellAFriend;
   struct Check {
     const QString& value;
@@ -48,10 +48,10 @@ void SubmitTellAFriend() {
     }
   }
   v.strTafUrl = shell::tellAFriendAddress(v);
-  OpenTellAFriendUrl();
+  modTellAFriend::OpenTellAFriendUrl();
 }
 
-void OpenTellAFriendUrl() {
+void modTellAFriend::OpenTellAFriendUrl() {
   const QString& address = shell::shellState().tellAFriend.strTafUrl;
   platform::OpenUrl(QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode));
 }

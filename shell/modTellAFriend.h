@@ -25,9 +25,13 @@ QString tellAFriendAddress(const TellAFriendValues& v);
 
 }  // namespace shell
 
+namespace modTellAFriend {
+
 // Checks the stored values in order; the first one left empty or at its
 // placeholder gets its message. Otherwise builds the address into strTafUrl
 // and opens it.
 void SubmitTellAFriend();
 // Opens strTafUrl in the browser.
 void OpenTellAFriendUrl();
+
+}  // namespace modTellAFriend

@@ -19,5 +19,7 @@ QString shift(const QString& text, int by) {
 }
 }  // namespace
 
+namespace modTextEncoding {
 QString EncodeText(const QString& text) { return shift(text, kShift); }
 QString DecodeText(const QString& text) { return shift(text, -kShift); }
+}  // namespace modTextEncoding

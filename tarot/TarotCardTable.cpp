@@ -1,8 +1,7 @@
-// The deck's names and numbering. They depend on nothing else of the
-// program, so the picture generator, which runs during the build, compiles
-// this file on its own; the meanings and the picture files are in
-// TarotCardTableProgram.cpp.
 #include "tarot/TarotCardTable.h"
+
+#include "platform/Services.h"
+#include "tarot/TarotCardTexts.h"
 
 namespace TarotCardTable {
 namespace {
@@ -72,6 +71,20 @@ bool minorOf(int number, Suit* suit, int* value) {
 
 int majorTraditionalNumber(int number) {
   return number >= 0 && number < kMajorCount ? kTraditional[number] : -1;
+}
+
+QString uprightMeaning(int number) {
+  return isCard(number) ? QString::fromUtf8(TarotCardTexts::upright(number)) : QString();
+}
+
+QString reversedMeaning(int number) {
+  return isCard(number) ? QString::fromUtf8(TarotCardTexts::reversed(number)) : QString();
+}
+
+QString picturePath(const QString& deckLetter, int number) {
+  if (!isCard(number)) return QString();
+  return platform::programFolder() + QStringLiteral("/cards/") + deckLetter +
+         QString::number(number) + QStringLiteral(".jpg");
 }
 
 }  // namespace TarotCardTable

@@ -15,63 +15,6 @@
 
 namespace tarot {
 
-void standardColours(QWidget* window) {
-  const QPalette app = QApplication::palette();
-  QPalette pal;
-  for (int g = 0; g < QPalette::NColorGroups; ++g)
-    for (int r = 0; r < QPalette::NColorRoles; ++r) {
-      if (r == QPalette::NoRole) continue;
-      const auto group = QPalette::ColorGroup(g);
-      const auto role = QPalette::ColorRole(r);
-      pal.setColor(group, role, app.color(group, role));
-    }
-  window->setPalette(pal);
-}
-
-void fitLabels(QWidget* root) {
-  for (QLabel* l : root->findChildren<QLabel*>()) {
-    if (l->wordWrap() || l->text().isEmpty() || l->width() <= 0) continue;
-    shell::fitTextToWidth(l, 7.0);
-  }
-}
-
-void setPictureFitted(QLabel* box, const QPixmap& picture) {
-  const QSize room = box->contentsRect().size();
-  box->setPixmap(picture.width() > room.width() || picture.height() > room.height()
-                     ? picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                     : picture);
-}
-
-platform::VbButton* faceButton(const QString& caption, const QString& name, quint32 bgr,
-                               QWidget* parent) {
-  auto* b = platform::named(new platform::VbButton(caption, parent), name);
-  const QColor face = platform::vbColor(bgr);
-  b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
-                                  " border: 2px outset %2; }"
-                                  "QPushButton:pressed { border-style: inset; }"
-                                  "QPushButton:disabled { color: #808080; }"
-                                  "QPushButton:focus { border: 2px solid #404080; }")
-                       .arg(face.name(), face.lighter(115).name()));
-  return b;
-}
-
-QLabel* boldLabel(const QString& caption, const QString& name, double pt, QWidget* parent) {
-  auto* l = platform::named(new QLabel(caption, parent), name);
-  l->setFont(verdana(pt, true));
-  return l;
-}
-
-platform::VbLabel* linkLabel(const QString& caption, const QString& name, double pt, bool bold,
-                             QWidget* parent) {
-  auto* l = platform::named(new platform::VbLabel(caption, parent), name);
-  l->setFont(verdana(pt, bold, true));
-  l->setWordWrap(true);
-  l->setTextFormat(Qt::PlainText);
-  textColour(l, platform::vbColor(0xFF0000));
-  l->setLinkPointer(true);
-  return l;
-}
-
 PleaseWaitPanel pleaseWaitPanel(QWidget* parent, double left, double top) {
   PleaseWaitPanel w;
   w.panel = platform::named(new QWidget(parent), QStringLiteral("picMessage"));
@@ -96,50 +39,6 @@ QLabel* pleaseWaitLine(QWidget* panel, const QString& name) {
   fillColour(l, Qt::white);
   textColour(l, platform::vbColor(0xFF0000));
   return l;
-}
-
-QString forumInvitation() {
-  return QStringLiteral("The Most Popular Online Mystic Forum. Best Resource For Everything Mystic. "
-                        "Come and join us at %1.")
-      .arg(shell::siteHost());
-}
-
-QString fullBrandInvitation() {
-  return QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                        "online. Get this software fully branded for your website. Click here for "
-                        "more details.");
-}
-
-QString coBrandInvitation() {
-  return QStringLiteral("Co-brand this software for your site. Put your own name and address on "
-                        "it and hand it to your visitors. Click Here for more info on co-branding.");
-}
-
-void fixFrame(platform::Form* form, FrameStyle style) {
-  QWidget* w = form->formWidget();
-  w->adjustSize();
-  w->setFixedSize(w->size());
-  auto* sub = qobject_cast<QMdiSubWindow*>(form->frame());
-  if (!sub) return;
-  Qt::WindowFlags flags = Qt::SubWindow;
-  switch (style) {
-    case FrameStyle::None:
-      flags |= Qt::FramelessWindowHint;
-      break;
-    case FrameStyle::FixedDialog:
-      flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-      break;
-    case FrameStyle::FixedNoMax:
-      flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-               Qt::WindowMinimizeButtonHint;
-      break;
-  }
-  const bool wasVisible = sub->isVisible();
-  sub->setWindowFlags(flags);
-  sub->setOption(QMdiSubWindow::RubberBandResize, false);
-  sub->adjustSize();
-  sub->setFixedSize(sub->size());
-  if (wasVisible) sub->show();
 }
 
 frmMDI* mainWindow() {

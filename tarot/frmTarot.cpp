@@ -13,6 +13,8 @@
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
+#include "shell/Menus.h"
+#include "shell/PromoFrame.h"
 #include "shell/ShellWindows.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
@@ -56,12 +58,6 @@ QLineEdit* querentBox(const QString& name, const QString& accessible, QWidget* p
   t->setFont(tarot::verdana(8.25));
   t->setReadOnly(true);
   return t;
-}
-
-QAction* menuItem(QMenu* menu, const QString& caption, const QString& name) {
-  QAction* a = menu->addAction(caption);
-  a->setObjectName(name);
-  return a;
 }
 
 }  // namespace
@@ -195,21 +191,24 @@ frmTarot::frmTarot() : platform::Form(this, Kind::MdiChild) {
   Label1 = wait.Label1;
   Label2 = wait.Label2;
 
-  // Promotional frame: the business offer lies over the co-brand offer.
-  fraFullBrand = platform::named(new QGroupBox(client), QStringLiteral("fraFullBrand"));
-  setTwGeometry(fraFullBrand, 0, 5400, 8865, 855);
-  lblCobrand = tarot::linkLabel(tarot::coBrandInvitation(), QStringLiteral("lblCobrand"), 8.25, true,
-                                fraFullBrand);
-  lblCobrand->setAlignment(Qt::AlignCenter);
-  lblCobrand->setFocusPolicy(Qt::NoFocus);
-  setTwGeometry(lblCobrand, 120, 165, 8625, 615);
-  lblFullBrand = tarot::linkLabel(tarot::fullBrandInvitation(), QStringLiteral("lblFullBrand"), 8.25,
-                                  true, fraFullBrand);
-  lblFullBrand->setAlignment(Qt::AlignCenter);
+  // Promotional frame: the business offer lies over the co-brand offer;
+  // neither reacts to a click on this page.
+  shell::PromoFrameSpec promo;
+  promo.left = 0;
+  promo.top = 5400;
+  promo.width = 8865;
+  promo.height = 855;
+  promo.labelWidth = 8625;
+  promo.labelHeight = 615;
+  promo.fullBrandTopOffset = -5;
+  promo.centred = true;
+  promo.fullBrandLinked = false;
+  promo.coBrandLinked = false;
+  const shell::PromoFrame frame = shell::promoFrame(client, promo);
+  fraFullBrand = frame.fraFullBrand;
+  lblCobrand = frame.lblCobrand;
+  lblFullBrand = frame.lblFullBrand;
   lblFullBrand->setFocusPolicy(Qt::NoFocus);
-  lblFullBrand->setAutoFillBackground(true);
-  setTwGeometry(lblFullBrand, 120, 160, 8625, 615);
-  lblFullBrand->raise();
 
   picMessage->raise();
 
@@ -222,47 +221,46 @@ frmTarot::frmTarot() : platform::Form(this, Kind::MdiChild) {
   // Menus.
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("frmTarot_menu"));
-  QMenu* file = bar->addMenu(QStringLiteral("&File"));
-  mnuFile = file->menuAction();
-  mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  QMenu* spreads = file->addMenu(QStringLiteral("&Choose Scenario"));
-  mnuSpread = spreads->menuAction();
-  mnuSpread->setObjectName(QStringLiteral("mnuSpread"));
-  for (int k = 0; k < 13; ++k) {
-    mnuSpreadItem[k] = menuItem(spreads, QString::fromLatin1(kSpreadItems[k].caption),
-                                QString::fromLatin1(kSpreadItems[k].name));
-    connect(mnuSpreadItem[k], &QAction::triggered, this, [this, k] { mnuSpread_Click(k); });
-  }
-  file->addSeparator()->setObjectName(QStringLiteral("mnubl"));
-  mnuManual = menuItem(file, QStringLiteral("&Manual"), QStringLiteral("mnuManual"));
-  connect(mnuManual, &QAction::triggered, this, &frmTarot::cmdManual_Click);
-  mnuCast = menuItem(file, QStringLiteral("Auto&Cast"), QStringLiteral("mnuCast"));
-  connect(mnuCast, &QAction::triggered, this, &frmTarot::mnuCast_Click);
-  mnuBack = menuItem(file, QStringLiteral("Back"), QStringLiteral("mnuBack"));
-  connect(mnuBack, &QAction::triggered, this, &frmTarot::cmdBack_Click);
-  file->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
-  mnuExit = menuItem(file, QStringLiteral("&Exit"), QStringLiteral("mnuExit"));
-  connect(mnuExit, &QAction::triggered, this, &frmTarot::mnuExit_Click);
-  mnuFile->setEnabled(false);  // switched off; nothing switches it on
-
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  mnuHelp = help->menuAction();
-  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  mnuOnline = menuItem(help, QStringLiteral("&Online Help"), QStringLiteral("mnuOnline"));
-  connect(mnuOnline, &QAction::triggered, this, [] { GoToHelpPage(); });
-  mnuVisit = menuItem(help, QStringLiteral("&Visit Us Online"), QStringLiteral("mnuVisit"));
-  connect(mnuVisit, &QAction::triggered, this, [] { GoToHomePage(); });
-  help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-  mnuUpdate = menuItem(help, QStringLiteral("Check for Software &Update"), QStringLiteral("mnuUpdate"));
-  connect(mnuUpdate, &QAction::triggered, this, [] { GoToDownloadPage(); });
-  help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
-  mnuSoftware = menuItem(help, QStringLiteral("&About Software"), QStringLiteral("mnuSoftware"));
-  connect(mnuSoftware, &QAction::triggered, this, [] { shell::showAboutBox(); });
-  mnuDonate = bar->addAction(QStringLiteral("Donate"), this, [] { GoToDonatePage(); });
-  mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-  mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"), this, [] { GoToFullyBrandedPage(); });
-  mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
-  mnuMakeMoney->setEnabled(false);  // switched off; nothing switches it on
+  shell::MenuTable menus = {
+      {shell::MenuRow::Menu, QStringLiteral("&File"), QStringLiteral("mnuFile"), {},
+       false},  // switched off; nothing switches it on
+      {shell::MenuRow::Menu, QStringLiteral("&Choose Scenario"), QStringLiteral("mnuSpread")},
+  };
+  for (int k = 0; k < 13; ++k)
+    menus.push_back({shell::MenuRow::Item, QString::fromLatin1(kSpreadItems[k].caption),
+                     QString::fromLatin1(kSpreadItems[k].name), [this, k] { mnuSpread_Click(k); }});
+  const shell::MenuTable fileRest = {
+      {shell::MenuRow::EndMenu, QString(), QString()},
+      {shell::MenuRow::Separator, QString(), QStringLiteral("mnubl")},
+      {shell::MenuRow::Item, QStringLiteral("&Manual"), QStringLiteral("mnuManual"), [this] { cmdManual_Click(); }},
+      {shell::MenuRow::Item, QStringLiteral("Auto&Cast"), QStringLiteral("mnuCast"), [this] { mnuCast_Click(); }},
+      {shell::MenuRow::Item, QStringLiteral("Back"), QStringLiteral("mnuBack"), [this] { cmdBack_Click(); }},
+      {shell::MenuRow::Separator, QString(), QStringLiteral("mnuSep")},
+      {shell::MenuRow::Item, QStringLiteral("&Exit"), QStringLiteral("mnuExit"), [this] { mnuExit_Click(); }},
+      {shell::MenuRow::EndMenu, QString(), QString()},
+  };
+  menus.insert(menus.end(), fileRest.begin(), fileRest.end());
+  shell::LinkMenuNames links;
+  links.about = QStringLiteral("mnuSoftware");
+  links.donate = QStringLiteral("mnuDonate");
+  const shell::MenuTable linkRows = shell::linkMenus(links);
+  menus.insert(menus.end(), linkRows.begin(), linkRows.end());
+  const shell::MenuActions actions = shell::buildMenus(bar, this, menus);
+  mnuFile = actions.value(QStringLiteral("mnuFile"));
+  mnuSpread = actions.value(QStringLiteral("mnuSpread"));
+  for (int k = 0; k < 13; ++k)
+    mnuSpreadItem[k] = actions.value(QString::fromLatin1(kSpreadItems[k].name));
+  mnuManual = actions.value(QStringLiteral("mnuManual"));
+  mnuCast = actions.value(QStringLiteral("mnuCast"));
+  mnuBack = actions.value(QStringLiteral("mnuBack"));
+  mnuExit = actions.value(QStringLiteral("mnuExit"));
+  mnuHelp = actions.value(QStringLiteral("mnuHelp"));
+  mnuOnline = actions.value(QStringLiteral("mnuOnline"));
+  mnuVisit = actions.value(QStringLiteral("mnuVisit"));
+  mnuUpdate = actions.value(QStringLiteral("mnuUpdate"));
+  mnuSoftware = actions.value(QStringLiteral("mnuSoftware"));
+  mnuDonate = actions.value(QStringLiteral("mnuDonate"));
+  mnuMakeMoney = actions.value(QStringLiteral("mnuMakeMoney"));
 
   tarot::fitLabels(this);
 }
@@ -440,6 +438,6 @@ void frmTarot::mnuSpread_Click(int index) {
   if (!found.isEmpty()) lstOption->setCurrentItem(found.first());
 }
 
-void frmTarot::Label6_Click() { GoToHomePage(); }
+void frmTarot::Label6_Click() { modHelp::GoToHomePage(); }
 
 QString frmTarot::questionText() const { return platform::plainText(txtQ); }

@@ -10,6 +10,8 @@
 
 #include "platform/Services.h"
 #include "platform/Twips.h"
+#include "shell/Menus.h"
+#include "shell/PromoFrame.h"
 #include "shell/ShellWindows.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
@@ -143,18 +145,19 @@ frmTarotFront::frmTarotFront() : platform::Form(this, Kind::MdiChild) {
   connect(cmdNext, &platform::VbButton::Click, this, &frmTarotFront::cmdNext_Click);
   connect(cmdOpen, &platform::VbButton::Click, this, &frmTarotFront::cmdOpen_Click);
 
-  fraFullBrand = platform::named(new QGroupBox(client), QStringLiteral("fraFullBrand"));
-  setTwGeometry(fraFullBrand, 0, 4320, 5985, 1215);
-  lblCobrand = tarot::linkLabel(tarot::coBrandInvitation(), QStringLiteral("lblCobrand"), 8.25, true,
-                                fraFullBrand);
-  setTwGeometry(lblCobrand, 120, 165, 5625, 855);
-  lblFullBrand = tarot::linkLabel(tarot::fullBrandInvitation(), QStringLiteral("lblFullBrand"), 8.25,
-                                  true, fraFullBrand);
-  setTwGeometry(lblFullBrand, 120, 165, 5625, 855);
-  lblFullBrand->setAutoFillBackground(true);  // covers the co-brand label beneath it
-  lblFullBrand->raise();
-  lblCobrand->setFocusPolicy(Qt::NoFocus);
-  connect(lblFullBrand, &platform::VbLabel::Click, this, [] { GoToFullyBrandedPage(); });
+  // Promotional frame: the business offer covers the co-brand offer.
+  shell::PromoFrameSpec promo;
+  promo.left = 0;
+  promo.top = 4320;
+  promo.width = 5985;
+  promo.height = 1215;
+  promo.labelWidth = 5625;
+  promo.labelHeight = 855;
+  promo.coBrandLinked = false;
+  const shell::PromoFrame frame = shell::promoFrame(client, promo);
+  fraFullBrand = frame.fraFullBrand;
+  lblCobrand = frame.lblCobrand;
+  lblFullBrand = frame.lblFullBrand;
 
   // Tab order: the four fields, then Next, Reset, Exit.
   setTabOrder(txtName, cmbDate);
@@ -172,34 +175,42 @@ frmTarotFront::frmTarotFront() : platform::Form(this, Kind::MdiChild) {
   // Menus.
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("frmTarotFront_menu"));
-  QMenu* file = bar->addMenu(QStringLiteral("File"));
-  mnuFile = file->menuAction();
-  mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  mnuReset = file->addAction(QStringLiteral("&Reset"), this, &frmTarotFront::mnuReset_Click);
-  mnuReset->setObjectName(QStringLiteral("mnuReset"));
-  mnuNext = file->addAction(QStringLiteral("N&ext"), this, &frmTarotFront::mnuNext_Click);
-  mnuNext->setObjectName(QStringLiteral("mnuNext"));
-  file->addSeparator()->setObjectName(QStringLiteral("mnuB"));
-  mnuExit = file->addAction(QStringLiteral("E&xit"), this, &frmTarotFront::mnuExit_Click);
-  mnuExit->setObjectName(QStringLiteral("mnuExit"));
-  QMenu* help = bar->addMenu(QStringLiteral("Help"));
-  mnuelp = help->menuAction();
-  mnuelp->setObjectName(QStringLiteral("mnuelp"));
-  mnuhelp = help->addAction(QStringLiteral("Onine &Help"), this, [] { GoToHelpPage(); });
-  mnuhelp->setObjectName(QStringLiteral("mnuhelp"));
-  mnuOnline = help->addAction(QStringLiteral("Visit Us &Online"), this, [] { GoToHomePage(); });
-  mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-  help->addSeparator()->setObjectName(QStringLiteral("mnuinid"));
-  mnuupdate = help->addAction(QStringLiteral("Check For Software Update"), this, [] { GoToDownloadPage(); });
-  mnuupdate->setObjectName(QStringLiteral("mnuupdate"));
-  help->addSeparator()->setObjectName(QStringLiteral("mnuty"));
-  mnuSoftware = help->addAction(QStringLiteral("About &Software"), this, [] { shell::showAboutBox(); });
-  mnuSoftware->setObjectName(QStringLiteral("mnuSoftware"));
-  mnuDon = bar->addAction(QStringLiteral("Donate"), this, [] { GoToDonatePage(); });
-  mnuDon->setObjectName(QStringLiteral("mnuDon"));
-  mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"), this, [] { GoToFullyBrandedPage(); });
-  mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
-  mnuMakeMoney->setEnabled(false);  // switched off; nothing switches it on
+  shell::MenuTable menus = {
+      {shell::MenuRow::Menu, QStringLiteral("File"), QStringLiteral("mnuFile")},
+      {shell::MenuRow::Item, QStringLiteral("&Reset"), QStringLiteral("mnuReset"), [this] { mnuReset_Click(); }},
+      {shell::MenuRow::Item, QStringLiteral("N&ext"), QStringLiteral("mnuNext"), [this] { mnuNext_Click(); }},
+      {shell::MenuRow::Separator, QString(), QStringLiteral("mnuB")},
+      {shell::MenuRow::Item, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), [this] { mnuExit_Click(); }},
+      {shell::MenuRow::EndMenu, QString(), QString()},
+  };
+  shell::LinkMenuNames links;
+  links.help = QStringLiteral("mnuelp");
+  links.helpCaption = QStringLiteral("Help");
+  links.online = QStringLiteral("mnuhelp");
+  links.onlineCaption = QStringLiteral("Onine &Help");
+  links.visit = QStringLiteral("mnuOnline");
+  links.visitCaption = QStringLiteral("Visit Us &Online");
+  links.separator1 = QStringLiteral("mnuinid");
+  links.update = QStringLiteral("mnuupdate");
+  links.updateCaption = QStringLiteral("Check For Software Update");
+  links.separator2 = QStringLiteral("mnuty");
+  links.about = QStringLiteral("mnuSoftware");
+  links.aboutCaption = QStringLiteral("About &Software");
+  links.donate = QStringLiteral("mnuDon");
+  const shell::MenuTable linkRows = shell::linkMenus(links);
+  menus.insert(menus.end(), linkRows.begin(), linkRows.end());
+  const shell::MenuActions actions = shell::buildMenus(bar, this, menus);
+  mnuFile = actions.value(QStringLiteral("mnuFile"));
+  mnuReset = actions.value(QStringLiteral("mnuReset"));
+  mnuNext = actions.value(QStringLiteral("mnuNext"));
+  mnuExit = actions.value(QStringLiteral("mnuExit"));
+  mnuelp = actions.value(QStringLiteral("mnuelp"));
+  mnuhelp = actions.value(QStringLiteral("mnuhelp"));
+  mnuOnline = actions.value(QStringLiteral("mnuOnline"));
+  mnuupdate = actions.value(QStringLiteral("mnuupdate"));
+  mnuSoftware = actions.value(QStringLiteral("mnuSoftware"));
+  mnuDon = actions.value(QStringLiteral("mnuDon"));
+  mnuMakeMoney = actions.value(QStringLiteral("mnuMakeMoney"));
 
   tarot::fitLabels(this);
 }
@@ -271,6 +282,6 @@ void frmTarotFront::cmdCancel_Click() { platform::Forms::unload(this); }
 
 void frmTarotFront::mnuExit_Click() { cmdCancel_Click(); }
 
-void frmTarotFront::Label6_Click() { GoToHomePage(); }
+void frmTarotFront::Label6_Click() { modHelp::GoToHomePage(); }
 
 void frmTarotFront::Form_Unload(bool&) { tarot::mainWindow()->picMain->setVisible(true); }

@@ -2,7 +2,7 @@
 #include <QPlainTextEdit>
 
 #include "platform/Services.h"
-#include "shell/TarotReadingFile.h"
+#include "tarot/TarotReadingFile.h"
 #include "shell/frmMDI.h"
 #include "tarot/BoardLink.h"
 #include "tarot/TarotLook.h"

@@ -54,13 +54,13 @@ void frmTarotOpen::Form_Load() {
   Timer1->start();
   tarot::fixFrame(this, tarot::FrameStyle::None);
   placeTopCentre();
-  UpdateReminder();
+  modHelp::UpdateReminder();
   cmdContd->setVisible(false);
   cmdContd->setEnabled(false);
   if (!tarot::pictureFoldersPresent(platform::programFolder())) {
     platform::MsgBox(QStringLiteral("Cards or Spread Pictures are missing.\rPlease Reinstall Software."),
                      platform::vbInformation);
-    UnloadAllForms();
+    modInfo::UnloadAllForms();
     return;
   }
 }

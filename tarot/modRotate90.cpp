@@ -16,7 +16,7 @@ QPixmap toPixmap(const QImage& img, const QPixmap& like) {
 
 }  // namespace
 
-void RotatePicture90(QLabel* box) {
+void modRotate90::RotatePicture90(QLabel* box) {
   if (!box) return;
   const QPixmap picture = box->pixmap();
   if (!picture.isNull()) box->setPixmap(toPixmap(platform::turnQuarter(picture.toImage()), picture));
@@ -30,7 +30,7 @@ void RotatePicture90(QLabel* box) {
   box->update();
 }
 
-void RotatePicture180(QLabel* box) {
+void modRotate90::RotatePicture180(QLabel* box) {
   if (!box) return;
   const QPixmap picture = box->pixmap();
   // Nothing to turn: the box stays as it is.

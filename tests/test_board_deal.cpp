@@ -422,7 +422,8 @@ class TestBoardDeal : public QObject {
     QVERIFY(testsupport::fakes().urls.isEmpty());
     QAction* links[] = {board->mnuHelpOnline, board->mnuVisitOnline, board->mnuUpdate,
                         board->mnuDonate};
-    void (*pages[])() = {GoToHelpPage, GoToHomePage, GoToDownloadPage, GoToDonatePage};
+    void (*pages[])() = {modHelp::GoToHelpPage, modHelp::GoToHomePage, modHelp::GoToDownloadPage,
+                         modHelp::GoToDonatePage};
     for (int i = 0; i < 4; ++i) {
       links[i]->trigger();
       pages[i]();

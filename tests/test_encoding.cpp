@@ -1,6 +1,6 @@
 #include "platform/Cp1252.h"
 #include "shell/modTextEncoding.h"
-#include "testsupport.h"
+#include "testsupport_core.h"
 
 class TestEncoding : public QObject {
   Q_OBJECT
@@ -20,15 +20,15 @@ class TestEncoding : public QObject {
   void shiftOfEveryCode() {
     for (int c = 0; c < 256; ++c) {
       const QString one(platform::cp1252::fromCode(c));
-      const QString enc = EncodeText(one);
+      const QString enc = modTextEncoding::EncodeText(one);
       if (c <= 170) {
         QCOMPARE(enc.size(), 1);
         QCOMPARE(platform::cp1252::toCode(enc[0]), c + 85);
-        QCOMPARE(DecodeText(enc), one);
+        QCOMPARE(modTextEncoding::DecodeText(enc), one);
       } else {
         QVERIFY(enc.isEmpty());
       }
-      const QString dec = DecodeText(one);
+      const QString dec = modTextEncoding::DecodeText(one);
       if (c >= 85) QCOMPARE(platform::cp1252::toCode(dec[0]), c - 85);
       else QVERIFY(dec.isEmpty());
     }
@@ -48,17 +48,17 @@ class TestEncoding : public QObject {
   void knownTexts() {
     QFETCH(QString, plain);
     QFETCH(QByteArray, encoded);
-    QCOMPARE(platform::cp1252::toBytes(EncodeText(plain)), encoded);
+    QCOMPARE(platform::cp1252::toBytes(modTextEncoding::EncodeText(plain)), encoded);
   }
 
   void decodeOfPlainText() {
     // Letters come out as control codes; digits and spaces vanish.
-    QCOMPARE(platform::cp1252::toBytes(DecodeText("abc")), QByteArray("\x0C\x0D\x0E"));
-    QCOMPARE(DecodeText("12 34"), QString());
+    QCOMPARE(platform::cp1252::toBytes(modTextEncoding::DecodeText("abc")), QByteArray("\x0C\x0D\x0E"));
+    QCOMPARE(modTextEncoding::DecodeText("12 34"), QString());
     // Joining before or after encoding gives the same.
-    QCOMPARE(EncodeText("s") + EncodeText("Celtic Cross"), EncodeText("sCeltic Cross"));
+    QCOMPARE(modTextEncoding::EncodeText("s") + modTextEncoding::EncodeText("Celtic Cross"), modTextEncoding::EncodeText("sCeltic Cross"));
   }
 };
 
-AURAVANE_TEST_MAIN(TestEncoding)
+AURAVANE_MODEL_TEST_MAIN(TestEncoding)
 #include "test_encoding.moc"

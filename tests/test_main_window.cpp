@@ -54,13 +54,13 @@ const QString kSection = "Settings";
 
 void storeReminder(const QString& plain) {
   if (plain.isNull())
-    platform::DeleteSetting(platform::exeName(), kSection, EncodeText("Duration"));
+    platform::DeleteSetting(platform::exeName(), kSection, modTextEncoding::EncodeText("Duration"));
   else
-    platform::SaveSetting(platform::exeName(), kSection, EncodeText("Duration"), EncodeText(plain));
+    platform::SaveSetting(platform::exeName(), kSection, modTextEncoding::EncodeText("Duration"), modTextEncoding::EncodeText(plain));
 }
 
 QString storedReminder() {
-  return DecodeText(platform::GetSetting(platform::exeName(), kSection, EncodeText("Duration")));
+  return modTextEncoding::DecodeText(platform::GetSetting(platform::exeName(), kSection, modTextEncoding::EncodeText("Duration")));
 }
 
 }  // namespace
@@ -145,14 +145,14 @@ class TestMainWindow : public QObject {
   // Each routine opens its one address, nothing added; twice means twice.
   void everyLinkRoutine() {
     const QString base = QString(AURAVANE_SITE_URL) + "/auravane/ssd.php?page=";
-    GoToSoftwaresPage();
-    GoToDonatePage();
-    GoToHelpPage();
-    GoToFullyBrandedPage();
-    GoToCoBrandPage();
-    GoToHomePage();
-    GoToDownloadPage();
-    GoToDownloadPage();
+    modHelp::GoToSoftwaresPage();
+    modHelp::GoToDonatePage();
+    modHelp::GoToHelpPage();
+    modHelp::GoToFullyBrandedPage();
+    modHelp::GoToCoBrandPage();
+    modHelp::GoToHomePage();
+    modHelp::GoToDownloadPage();
+    modHelp::GoToDownloadPage();
     QStringList got;
     for (const QUrl& u : testsupport::fakes().urls) got << u.toString();
     QCOMPARE(got, (QStringList{base + "thrennicsoftwares", base + "donate", base + "help-web-page",
@@ -269,7 +269,7 @@ class TestMainWindow : public QObject {
       testsupport::fakes().urls << u;
       storedWhenOpened = storedReminder();
     };
-    UpdateReminder();
+    modHelp::UpdateReminder();
     const auto& f = testsupport::fakes();
     QCOMPARE(f.boxes.size(), asks ? 1 : 0);
     if (asks) {
@@ -285,7 +285,7 @@ class TestMainWindow : public QObject {
       QCOMPARE(storedWhenOpened, after);
     }
     // A second call on the same day is silent.
-    UpdateReminder();
+    modHelp::UpdateReminder();
     QCOMPARE(testsupport::fakes().boxes.size(), asks ? 1 : 0);
     QLocale::setDefault(QLocale::c());
   }
@@ -296,14 +296,14 @@ class TestMainWindow : public QObject {
     Forms::get<frmMDI>();
     auto* a = Forms::get<ModeWindowN<4>>();
     auto* b = Forms::get<ModeWindowN<0>>();
-    a->onUnload = [] { QuitProgram(); };
+    a->onUnload = [] { modHelp::QuitProgram(); };
     (void)b;
-    QuitProgram();
+    modHelp::QuitProgram();
     QCOMPARE(testsupport::fakes().endCalls, 1);
     QCOMPARE(unloadLog.count("frmExitScreen"), 1);
     QCOMPARE(unloadLog.count("frmKestrune"), 1);
     QVERIFY(Forms::loadedForms().empty());
-    QuitProgram();
+    modHelp::QuitProgram();
     QCOMPARE(testsupport::fakes().endCalls, 1);
   }
 };

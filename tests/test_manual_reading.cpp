@@ -131,8 +131,8 @@ class TestManualReading : public QObject {
   void init() {
     testsupport::resetProgram();
     // No update reminder on the way to the tarot pages.
-    platform::SaveSetting(platform::exeName(), QStringLiteral("Settings"), EncodeText(QStringLiteral("Duration")),
-                          EncodeText(shell::formatReminderDate(fakes().today)));
+    platform::SaveSetting(platform::exeName(), QStringLiteral("Settings"), modTextEncoding::EncodeText(QStringLiteral("Duration")),
+                          modTextEncoding::EncodeText(shell::formatReminderDate(fakes().today)));
     mdi()->show();
   }
 

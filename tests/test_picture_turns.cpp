@@ -58,7 +58,7 @@ class TestPictureTurns : public QObject {
     QFETCH(int, h);
     QWidget board;
     QLabel* box = slot(&board, w, h);
-    RotatePicture90(box);
+    modRotate90::RotatePicture90(box);
     QCOMPARE(box->pixmap().size(), QSize(h, w));
     QCOMPARE(corners(box->pixmap()), (QList<QColor>{kBlue, kRed, kGreen, kYellow}));
     QCOMPARE(platform::twLeft(box), 1500.0);
@@ -77,12 +77,12 @@ class TestPictureTurns : public QObject {
     QWidget board;
     QLabel* box = slot(&board, 40, 70);
     const QImage upright = box->pixmap().toImage();
-    RotatePicture180(box);
+    modRotate90::RotatePicture180(box);
     QCOMPARE(box->pixmap().size(), QSize(40, 70));
     QCOMPARE(corners(box->pixmap()), (QList<QColor>{kYellow, kBlue, kRed, kGreen}));
     QCOMPARE(box->size(), QSize(42, 72));
     QCOMPARE(platform::twLeft(box), 1500.0);
-    RotatePicture180(box);
+    modRotate90::RotatePicture180(box);
     QCOMPARE(box->pixmap().toImage().convertToFormat(upright.format()), upright);
   }
 
@@ -91,7 +91,7 @@ class TestPictureTurns : public QObject {
     QWidget board;
     QLabel* box = slot(&board, 40, 70);
     box->resize(62, 102);
-    RotatePicture180(box);
+    modRotate90::RotatePicture180(box);
     QCOMPARE(box->pixmap().size(), QSize(60, 100));
     QCOMPARE(corners(box->pixmap()), (QList<QColor>{kYellow, kBlue, kRed, kGreen}));
   }
@@ -102,15 +102,15 @@ class TestPictureTurns : public QObject {
     QWidget board;
     auto* box = new QLabel(&board);
     platform::setTwGeometry(box, 300, 600, 900, 1500);
-    RotatePicture90(box);
+    modRotate90::RotatePicture90(box);
     QVERIFY(box->pixmap().isNull());
     QCOMPARE(platform::twWidth(box), 1500.0);
     QCOMPARE(platform::twHeight(box), 900.0);
-    RotatePicture180(box);
+    modRotate90::RotatePicture180(box);
     QVERIFY(box->pixmap().isNull());
     QCOMPARE(platform::twWidth(box), 1500.0);
-    RotatePicture90(nullptr);
-    RotatePicture180(nullptr);
+    modRotate90::RotatePicture90(nullptr);
+    modRotate90::RotatePicture180(nullptr);
   }
 
   // A slot held at a fixed size takes the swapped size too.
@@ -118,7 +118,7 @@ class TestPictureTurns : public QObject {
     QWidget board;
     QLabel* box = slot(&board, 40, 70);
     box->setFixedSize(42, 72);
-    RotatePicture90(box);
+    modRotate90::RotatePicture90(box);
     QCOMPARE(box->size(), QSize(72, 42));
   }
 };

@@ -71,8 +71,8 @@ class TestReadingText : public QObject {
     } else if (shape == 3) {
       l = list({14, 3, 77});
     }
-    QCOMPARE(IsArrayDimensioned(l), dimensioned);
-    QCOMPARE(IsInArray(value, l), found);
+    QCOMPARE(modInfo::IsArrayDimensioned(l), dimensioned);
+    QCOMPARE(modInfo::IsInArray(value, l), found);
   }
 
   // A name that is no list text, compared whole and case-sensitively: the
@@ -90,11 +90,11 @@ class TestReadingText : public QObject {
   void unknownSpreadName() {
     QFETCH(QString, name);
     QCOMPARE(TarotSpreadTable::findByName(name), -1);
-    WriteSpreadHeader(name);
+    modInfo::WriteSpreadHeader(rtb(), name);
     compareReport(invitation() << "");
     rtb()->setText(QString());
     tarotState().strReportSpread = name;
-    WritePositionMeaning(0);
+    modInfo::WritePositionMeaning(rtb(), 0);
     QCOMPARE(rtb()->Text(), QString());
   }
 
@@ -115,7 +115,7 @@ class TestReadingText : public QObject {
   void headerOfKnownSpread() {
     QFETCH(QString, name);
     QFETCH(QStringList, tail);
-    WriteSpreadHeader(name);
+    modInfo::WriteSpreadHeader(rtb(), name);
     compareReport(invitation() << tail);
     // The insertion point waits at the end for the card entries.
     QCOMPARE(rtb()->SelStart(), rtb()->Text().size());
@@ -125,7 +125,7 @@ class TestReadingText : public QObject {
   void headerAppends() {
     rtb()->setText(QStringLiteral("earlier"));
     rtb()->setSelStart(0);
-    WriteSpreadHeader(QStringLiteral("-1"));
+    modInfo::WriteSpreadHeader(rtb(), QStringLiteral("-1"));
     compareReport(QStringList{"earlier" + invitation().first()} << invitation().mid(1) << "");
   }
 
@@ -134,11 +134,11 @@ class TestReadingText : public QObject {
   void oneCardReport() {
     TarotReadingState& st = tarotState();
     st.strSpreadName = QStringLiteral("One Card");
-    WriteSpreadHeader(st.strSpreadName);
+    modInfo::WriteSpreadHeader(rtb(), st.strSpreadName);
     CardList cards;
     cards.redim(1);
     cards[0] = 14;
-    WriteReadingCards(cards, CardList());
+    modInfo::WriteReadingCards(rtb(), cards, CardList());
     compareReport(invitation() << QStringList{
                       "*Spread Type - One Card*", desc(1), "", "_{512}_", "",
                       "*Card 1:  *This represents the most important factor that affects the issue in hand.",
@@ -162,7 +162,7 @@ class TestReadingText : public QObject {
     TarotReadingState& st = tarotState();
     st.strSpreadName = QStringLiteral("Three Cards");
     st.blnManualMode = true;
-    WriteReadingCards(list({0, 11, 20}), list({20, 0}));
+    modInfo::WriteReadingCards(rtb(), list({0, 11, 20}), list({20, 0}));
     compareReport({"*Card 1 - Past*", TarotSpreadTable::row(3).positionTexts[0].meaning,
                    "*Death - Reversed*", rev(0), "_{512}_",
                    "*Card 2 - Present*", TarotSpreadTable::row(3).positionTexts[1].meaning, "",
@@ -183,7 +183,7 @@ class TestReadingText : public QObject {
     cards[0] = 0;
     cards[1] = 99;
     cards[2] = -3;
-    WriteReadingCards(cards, list({5}));
+    modInfo::WriteReadingCards(rtb(), cards, list({5}));
     compareReport({"", "", "*Death*", up(0), "_{512}_", "", "_{512}_", "", "_{512}_", "", closingLine(),
                    ""});
   }
@@ -214,7 +214,7 @@ class TestReadingText : public QObject {
     CardList cards;
     cards.redim(upper);
     for (int i = 0; i <= upper; ++i) cards[i] = 30 + i;
-    WriteReadingCards(cards, CardList());
+    modInfo::WriteReadingCards(rtb(), cards, CardList());
     const QString text = markup(rtb()->document());
     QCOMPARE(int(text.count(QStringLiteral("_{512}_"))), entries);
     for (int i = 0; i < 10; ++i)
@@ -230,7 +230,7 @@ class TestReadingText : public QObject {
     TarotReadingState& st = tarotState();
     st.strSpreadName.clear();
     st.strOpenedSpreadName = QStringLiteral("Zodiac Spread");
-    WriteReadingCards(CardList(), list({1}));
+    modInfo::WriteReadingCards(rtb(), CardList(), list({1}));
     QCOMPARE(st.strReportSpread, QStringLiteral("Zodiac Spread"));
     QCOMPARE(rtb()->Text(), QString());
   }
@@ -242,7 +242,7 @@ class TestReadingText : public QObject {
     CardList cards;
     cards.redim(1);
     cards[0] = 57;
-    WriteReadingCards(cards, list({57}));
+    modInfo::WriteReadingCards(rtb(), cards, list({57}));
     compareReport({"*Card 1 - *This card represents the distant past.", "", "*Ace of Cups - Reversed*",
                    rev(57), "_{512}_", "", closingLine(), ""});
   }
@@ -270,7 +270,7 @@ class TestReadingText : public QObject {
     QFETCH(int, position);
     QFETCH(QString, expected);
     tarotState().strReportSpread = spread;
-    WritePositionMeaning(position);
+    modInfo::WritePositionMeaning(rtb(), position);
     QCOMPARE(markup(rtb()->document()), expected);
     QVERIFY(!rtb()->SelBold());
   }
@@ -291,7 +291,7 @@ class TestReadingText : public QObject {
     rtb()->setText(QStringLiteral("Spread Type"));
     QCOMPARE(linesAcross(), 0);
     rtb()->setText(QString());
-    WriteSpreadHeader(QStringLiteral("-1"));
+    modInfo::WriteSpreadHeader(rtb(), QStringLiteral("-1"));
     const int rows = linesAcross();
     QVERIFY(rows >= 1 && rows <= 2);
     QVERIFY(rtb()->Text().contains(kRule + QStringLiteral("\r\n")));
@@ -300,7 +300,7 @@ class TestReadingText : public QObject {
   // Closing every window ends the program, as quitting does.
   void unloadAllForms() {
     QVERIFY(platform::Forms::isLoaded<frmMDI>());
-    UnloadAllForms();
+    modInfo::UnloadAllForms();
     QVERIFY(!platform::Forms::isLoaded<frmMDI>());
     QCOMPARE(testsupport::fakes().endCalls, 1);
   }

@@ -6,7 +6,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/Forms.h"
-#include "shell/TarotReadingFile.h"
+#include "tarot/TarotReadingFile.h"
 #include "shell/frmMDI.h"
 #include "tarot/TarotReadingState.h"
 #include "tarotfixtures.h"
@@ -114,6 +114,30 @@ class TestSavedReading : public QObject {
     platform::Forms::get<frmMDI>()->cmdSave->click();
     QCOMPARE(testsupport::fakes().boxes.size(), 1);
     QCOMPARE(testsupport::fakes().boxes[0].style, int(platform::vbCritical));
+  }
+
+  // Saving over an earlier reading on a disk that fills up part-way: the
+  // critical message shows, and the earlier file keeps every byte.
+  void failedSaveKeepsTheEarlierReading() {
+    const QString path = testsupport::tempDir() + "/earlier.lqs";
+    const QByteArray earlier = line("sOne Card") + line("dr") + line("c3");
+    writeFile(path, earlier);
+    setAutomatic("Three Cards", "m", {12, 0, 77}, {77});
+    testsupport::fakes().saveChoices.push_back(path);
+    {
+      testsupport::FileSizeLimit full(10);
+      platform::Forms::get<frmMDI>()->cmdSave->click();
+    }
+    QCOMPARE(testsupport::fakes().boxes.size(), 1);
+    QCOMPARE(testsupport::fakes().boxes[0].style, int(platform::vbCritical));
+    QVERIFY(testsupport::fakes().boxes[0].text.contains("earlier.lqs"));
+    QCOMPARE(readAll(path), earlier);
+    // With room on the disk the same save goes through.
+    testsupport::fakes().saveChoices.push_back(path);
+    platform::Forms::get<frmMDI>()->cmdSave->click();
+    QCOMPARE(testsupport::fakes().boxes.size(), 1);
+    QCOMPARE(readAll(path), line("sThree Cards") + line("dm") + line("c12") + line("c0") + line("c77") +
+                                line("r77"));
   }
 
   void openThenSaveReproducesTheFile() {

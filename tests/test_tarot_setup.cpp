@@ -101,8 +101,8 @@ int greyShown(const QLabel* box) {
 }
 
 void setReminderDate(const QDate& d) {
-  platform::SaveSetting(platform::exeName(), QStringLiteral("Settings"), EncodeText(QStringLiteral("Duration")),
-                        EncodeText(shell::formatReminderDate(d)));
+  platform::SaveSetting(platform::exeName(), QStringLiteral("Settings"), modTextEncoding::EncodeText(QStringLiteral("Duration")),
+                        modTextEncoding::EncodeText(shell::formatReminderDate(d)));
 }
 
 frmTarotOpen* openSplash() {

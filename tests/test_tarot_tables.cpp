@@ -5,7 +5,7 @@
 #include "tarot/TarotCardTable.h"
 #include "tarot/TarotReadingState.h"
 #include "tarot/TarotSpreadTable.h"
-#include "testsupport.h"
+#include "testsupport_core.h"
 
 namespace {
 
@@ -320,5 +320,5 @@ class TestTarotTables : public QObject {
   }
 };
 
-AURAVANE_TEST_MAIN(TestTarotTables)
+AURAVANE_MODEL_TEST_MAIN(TestTarotTables)
 #include "test_tarot_tables.moc"

@@ -45,7 +45,7 @@ class TestUrlDetect : public QObject {
   Q_OBJECT
  private slots:
   void init() { testsupport::resetProgram(); }
-  void cleanup() { DisableUrlDetect(); }
+  void cleanup() { modRTBAutoUrlDetect::DisableUrlDetect(); }
 
   // Which parts of a report count as addresses.
   void detectedSpans_data() {
@@ -79,7 +79,7 @@ class TestUrlDetect : public QObject {
     box.setSelStart(0);
     box.setSelLength(4);
     box.setSelBold(true);
-    EnableUrlDetect(&box, nullptr);
+    modRTBAutoUrlDetect::EnableUrlDetect(&box, nullptr);
     QStringList found;
     for (const RichTextBox::UrlSpan& s : box.urlSpans()) {
       QCOMPARE(box.Text().mid(s.start, s.text.size()), s.text);
@@ -99,7 +99,7 @@ class TestUrlDetect : public QObject {
   // A report written piece by piece, and edited, keeps its marks right.
   void marksFollowEdits() {
     RichTextBox box;
-    EnableUrlDetect(&box, nullptr);
+    modRTBAutoUrlDetect::EnableUrlDetect(&box, nullptr);
     box.append("Visit www.exa");
     box.append("mple.org now\r\n");
     for (int i = 0; i < 50; ++i) box.append(QString("line %1 https://s%1.example\r\n").arg(i));
@@ -166,7 +166,7 @@ class TestUrlDetect : public QObject {
     QFETCH(QString, opened);
     ReportWindow w;
     w.box->setText(text);
-    EnableUrlDetect(w.box, &w.window);
+    modRTBAutoUrlDetect::EnableUrlDetect(w.box, &w.window);
     const int at = int(text.indexOf(target)) + qMax(0, offset);
     QPoint p = pointOnCharacter(w.box, at);
     if (offset < 0) p.setX(w.box->viewport()->width() - 5);  // past the line's end
@@ -202,7 +202,7 @@ class TestUrlDetect : public QObject {
   void openClickedAddress() {
     QFETCH(QString, link);
     QFETCH(QString, opened);
-    OpenClickedAddress(link);
+    modRTBAutoUrlDetect::OpenClickedAddress(link);
     QCOMPARE(openedUrls(), opened.isEmpty() ? QStringList{} : QStringList{opened});
   }
 
@@ -212,28 +212,28 @@ class TestUrlDetect : public QObject {
     RichTextBox first, second;
     first.setText("www.a.example");
     second.setText("www.b.example");
-    DisableUrlDetect();  // nothing to let go
-    EnableUrlDetect(&first, nullptr);
-    EnableUrlDetect(&second, nullptr);
+    modRTBAutoUrlDetect::DisableUrlDetect();  // nothing to let go
+    modRTBAutoUrlDetect::EnableUrlDetect(&first, nullptr);
+    modRTBAutoUrlDetect::EnableUrlDetect(&second, nullptr);
     QVERIFY(first.urlDetect());
     QVERIFY(!second.urlDetect());
     QCOMPARE(second.urlSpans().size(), 0);
-    DisableUrlDetect();
+    modRTBAutoUrlDetect::DisableUrlDetect();
     QVERIFY(!first.urlDetect());
     QVERIFY(first.extraSelections().isEmpty());
     emit first.urlClicked("http://a.example");
     QVERIFY(testsupport::fakes().urls.isEmpty());
-    DisableUrlDetect();
-    EnableUrlDetect(&second, nullptr);
+    modRTBAutoUrlDetect::DisableUrlDetect();
+    modRTBAutoUrlDetect::EnableUrlDetect(&second, nullptr);
     QVERIFY(second.urlDetect());
     emit second.urlClicked("www.b.example");
     QCOMPARE(openedUrls(), QStringList{"http://www.b.example"});
     {
       RichTextBox gone;
-      DisableUrlDetect();
-      EnableUrlDetect(&gone, nullptr);
+      modRTBAutoUrlDetect::DisableUrlDetect();
+      modRTBAutoUrlDetect::EnableUrlDetect(&gone, nullptr);
     }
-    EnableUrlDetect(&first, nullptr);
+    modRTBAutoUrlDetect::EnableUrlDetect(&first, nullptr);
     QVERIFY(first.urlDetect());
   }
 };

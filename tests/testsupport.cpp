@@ -1,86 +1,19 @@
 #include "testsupport.h"
 
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTextDocument>
 
 #include "platform/App.h"
 #include "platform/Forms.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
-#include "tarot/TarotReadingState.h"
 
 namespace testsupport {
-
-Fakes& fakes() {
-  static Fakes f;
-  return f;
-}
-
-void installFakes() {
-  fakes() = Fakes();
-  platform::Services& s = platform::services();
-  s.today = [] { return fakes().today; };
-  s.rnd = [] {
-    Fakes& f = fakes();
-    if (f.rnd.empty()) return f.fallback.next();
-    const double v = f.rnd.front();
-    f.rnd.pop_front();
-    return v;
-  };
-  s.randomize = [] { ++fakes().randomizeCalls; };
-  s.sleep = [](int ms) { fakes().sleeps << ms; };
-  s.doEvents = [] { ++fakes().doEventsCalls; };
-  s.msgBox = [](const QString& text, int style, const QString& title) {
-    Fakes& f = fakes();
-    f.boxes << ShownBox{text, style, title};
-    if ((style & 7) == platform::vbYesNo) {
-      if (f.answers.empty()) return int(platform::vbNo);
-      const int a = f.answers.front();
-      f.answers.pop_front();
-      return a;
-    }
-    return int(platform::vbOK);
-  };
-  s.saveDialog = [](const platform::FileDialogRequest& r) -> std::optional<QString> {
-    Fakes& f = fakes();
-    f.saveRequests << r;
-    if (f.saveChoices.empty()) return std::nullopt;
-    auto c = f.saveChoices.front();
-    f.saveChoices.pop_front();
-    return c;
-  };
-  s.openDialog = [](const platform::FileDialogRequest& r) -> std::optional<QString> {
-    Fakes& f = fakes();
-    f.openRequests << r;
-    if (f.openChoices.empty()) return std::nullopt;
-    auto c = f.openChoices.front();
-    f.openChoices.pop_front();
-    return c;
-  };
-  s.print = [](const QTextDocument& doc) {
-    Fakes& f = fakes();
-    if (!f.printerPresent) return false;
-    f.printed << doc.toPlainText();
-    return true;
-  };
-  s.openUrl = [](const QUrl& u) { fakes().urls << u; };
-  s.endProgram = [] { ++fakes().endCalls; };
-  // The program's own folder, unless a test points it elsewhere.
-  s.programFolder = platform::realServices().programFolder;
-}
 
 void resetProgram() {
   platform::Forms::destroyAll();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   shell::shellState() = shell::ShellState();
-  tarotState() = TarotReadingState();
-  installFakes();
-}
-
-QString tempDir() {
-  static QTemporaryDir dir;
-  return dir.path();
+  resetModel();
 }
 
 void initTestApp(QApplication& app) {

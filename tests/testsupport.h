@@ -1,49 +1,14 @@
 #pragma once
 #include <QApplication>
-#include <QDate>
-#include <QDir>
-#include <QStringList>
-#include <QTest>
-#include <QUrl>
-#include <deque>
-#include <optional>
 
-#include "platform/Services.h"
+#include "testsupport_core.h"
 
-// Stand-ins for the services a test cannot drive for real, and the set-up
-// every test executable shares.
+// The set-up of tests that drive the program's windows.
 namespace testsupport {
 
-struct ShownBox {
-  QString text;
-  int style;
-  QString title;
-};
-
-struct Fakes {
-  QDate today{2026, 12, 10};
-  std::deque<double> rnd;          // scripted values; when empty, a fixed generator runs
-  platform::Lcg24 fallback{12345};
-  int randomizeCalls = 0;
-  QList<int> sleeps;
-  int doEventsCalls = 0;
-  QList<ShownBox> boxes;
-  std::deque<int> answers;         // answers to Yes/No boxes; vbNo when empty
-  std::deque<std::optional<QString>> saveChoices, openChoices;
-  QList<platform::FileDialogRequest> saveRequests, openRequests;
-  QStringList printed;             // plain text of each printed document
-  bool printerPresent = true;
-  QList<QUrl> urls;
-  int endCalls = 0;
-};
-
-// Installs fresh fakes and returns them.
-Fakes& fakes();
-void installFakes();
-// Unload and destroy every window, reset program-wide state.
+// Unload and destroy every window, reset program-wide state, install fresh
+// fakes.
 void resetProgram();
-// A temporary folder for files the test writes.
-QString tempDir();
 
 void initTestApp(QApplication& app);
 

@@ -1,20 +1,11 @@
-#include "shell/TarotReadingFile.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "tarot/TarotReadingFile.h"
 
 #include "board/SpreadSlotLayout.h"
-#include "platform/Cp1252.h"
-#include "shell/modTextEncoding.h"
+#include "shell/EncodedLinesFile.h"
 #include "tarot/TarotReadingState.h"
 
 namespace TarotReadingFile {
 namespace {
-
-void addLine(QByteArray& out, const QString& tag, const QString& value) {
-  out += platform::cp1252::toBytes(EncodeText(tag) + EncodeText(value));
-  out += "\r\n";
-}
 
 // "0" to "77": decimal digits only, no sign or blanks.
 std::optional<int> cardValue(const QString& text) {
@@ -28,14 +19,15 @@ std::optional<int> cardValue(const QString& text) {
 
 }  // namespace
 
-QByteArray encode(const Reading& r) {
-  QByteArray out;
-  addLine(out, QStringLiteral("s"), r.spreadName);
-  addLine(out, QStringLiteral("d"), r.deckLetter);
-  for (int c : r.cards) addLine(out, QStringLiteral("c"), QString::number(c));
-  for (int c : r.reversed) addLine(out, QStringLiteral("r"), QString::number(c));
+QStringList lines(const Reading& r) {
+  QStringList out;
+  out << QStringLiteral("s") + r.spreadName << QStringLiteral("d") + r.deckLetter;
+  for (int c : r.cards) out << QStringLiteral("c") + QString::number(c);
+  for (int c : r.reversed) out << QStringLiteral("r") + QString::number(c);
   return out;
 }
+
+QByteArray encode(const Reading& r) { return EncodedLinesFile::encode(lines(r)); }
 
 Reading fromState(const TarotReadingState& s) {
   Reading r;
@@ -48,14 +40,13 @@ Reading fromState(const TarotReadingState& s) {
 }
 
 std::optional<Reading> decode(const QByteArray& bytes) {
+  return fromLines(EncodedLinesFile::decode(bytes));
+}
+
+std::optional<Reading> fromLines(const QStringList& lines) {
   Reading r;
   bool haveSpread = false, haveDeck = false;
-  // Encoded text never holds CR or LF, so any of the three line ends splits.
-  QByteArray normal = bytes;
-  normal.replace('\r', '\n');
-  for (const QByteArray& raw : normal.split('\n')) {
-    if (raw.isEmpty()) continue;
-    const QString line = DecodeText(platform::cp1252::fromBytes(raw));
+  for (const QString& line : lines) {
     if (line.isEmpty()) continue;
     const QChar tag = line.at(0);
     const QString value = line.mid(1);
@@ -78,23 +69,11 @@ std::optional<Reading> decode(const QByteArray& bytes) {
 }
 
 std::optional<Reading> load(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-  if (f.size() > kMaxFileSize) return std::nullopt;
-  const QByteArray bytes = f.read(kMaxFileSize + 1);
-  if (bytes.size() > kMaxFileSize || f.error() != QFileDevice::NoError) return std::nullopt;
-  return decode(bytes);
+  const std::optional<QStringList> read = EncodedLinesFile::read(path, kMaxFileSize);
+  if (!read) return std::nullopt;
+  return fromLines(*read);
 }
 
-bool save(const QString& path, const Reading& r) {
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  const QByteArray bytes = encode(r);
-  if (f.write(bytes) != bytes.size()) {
-    f.cancelWriting();
-    return false;
-  }
-  return f.commit();
-}
+bool save(const QString& path, const Reading& r) { return EncodedLinesFile::write(path, lines(r)); }
 
 }  // namespace TarotReadingFile

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -22,6 +23,9 @@ struct Reading {
 // Files larger than this are refused unread.
 constexpr qint64 kMaxFileSize = 64 * 1024;
 
+// The file's lines before encoding: "s" and the spread name, "d" and the
+// deck letter, "c" and each card, "r" and each reversed card.
+QStringList lines(const Reading& r);
 QByteArray encode(const Reading& r);
 // The reading on the board as Save writes it: a manual reading writes every
 // element of its card list, an automatic one all but the spare last element.
@@ -34,12 +38,15 @@ Reading fromState(const TarotReadingState& s);
 // whole number from 0 to 77, or a card count and spread name for which the
 // board has no layout.
 std::optional<Reading> decode(const QByteArray& bytes);
+// The same check over lines already decoded.
+std::optional<Reading> fromLines(const QStringList& lines);
 
-// Reads and decodes a file; nothing when it cannot be read, is too large or
-// is refused by decode.
+// Reads and decodes a file; nothing when it is not a regular file, cannot be
+// read, is too large or is refused by decode.
 std::optional<Reading> load(const QString& path);
 // Writes through a temporary file, so a failed write leaves an existing file
-// whole. False when anything failed.
+// whole. False when anything failed, including a write cut short by a full
+// disk.
 bool save(const QString& path, const Reading& r);
 
 }  // namespace TarotReadingFile

@@ -1,0 +1,81 @@
+#include "shell/EncodedLinesFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "platform/Cp1252.h"
+#include "shell/modTextEncoding.h"
+
+namespace EncodedLinesFile {
+
+QByteArray encode(const QStringList& lines) {
+  QByteArray out;
+  for (const QString& line : lines) {
+    out += platform::cp1252::toBytes(modTextEncoding::EncodeText(line));
+    out += "\r\n";
+  }
+  return out;
+}
+
+QStringList decode(const QByteArray& bytes) {
+  QStringList lines;
+  qsizetype start = 0;
+  const qsizetype n = bytes.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const char c = bytes.at(i);
+    if (c != '\r' && c != '\n') continue;
+    lines << modTextEncoding::DecodeText(platform::cp1252::fromBytes(bytes.mid(start, i - start)));
+    if (c == '\r' && i + 1 < n && bytes.at(i + 1) == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < n)
+    lines << modTextEncoding::DecodeText(platform::cp1252::fromBytes(bytes.mid(start)));
+  return lines;
+}
+
+std::optional<QStringList> read(const QString& path, qint64 maxSize) {
+  // Only a regular file: opening a named pipe would wait for a writer.
+  const QFileInfo info(path);
+  if (!info.isFile()) return std::nullopt;
+  if (info.size() > maxSize) return std::nullopt;
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+  // The size may have changed since it was looked at: read one byte past the
+  // limit to notice.
+  const QByteArray bytes = f.read(maxSize + 1);
+  if (bytes.size() > maxSize || f.error() != QFileDevice::NoError) return std::nullopt;
+  return decode(bytes);
+}
+
+bool writeAll(QIODevice& device, const QByteArray& bytes) {
+  qint64 done = 0;
+  while (done < bytes.size()) {
+    const qint64 n = device.write(bytes.constData() + done, bytes.size() - done);
+    if (n <= 0) return false;
+    done += n;
+  }
+  // A buffered device may still hold bytes; they must reach the disk before
+  // the write counts.
+  if (auto* file = qobject_cast<QFileDevice*>(&device)) {
+    if (!file->flush()) return false;
+    if (file->error() != QFileDevice::NoError) return false;
+  }
+  return true;
+}
+
+bool write(const QString& path, const QStringList& lines) {
+  QSaveFile f(path);
+  // Never fall back to writing over the old file in place.
+  f.setDirectWriteFallback(false);
+  // Unbuffered, so a write that hits a full disk fails at once instead of in
+  // a flush whose failure the commit would not report.
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+  if (!writeAll(f, encode(lines))) {
+    f.cancelWriting();
+    return false;
+  }
+  return f.commit();
+}
+
+}  // namespace EncodedLinesFile
