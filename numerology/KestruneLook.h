@@ -1,33 +1,21 @@
 #pragma once
 #include <QString>
 
-class QGroupBox;
+#include "shell/PromoFrame.h"
+
 class QWidget;
 
-namespace platform {
-class VbLabel;
-}
-
-// What the numerology windows share of their look: the forum line, the link
-// labels and the promotional frame.
+// What the numerology windows share of their look: the forum line and the
+// promotional frame with the mode's own co-brand invitation.
 namespace numerology {
 
 // The site's name as the windows show it.
 QString siteName();
 // "The Most Popular Online Mystic Discussion Board. ... Visit <site> Now"
 QString forumLine();
-// Blue underlined text with the pointing hand; it wraps.
-platform::VbLabel* linkLabel(const QString& text, const QString& name, bool bold, QWidget* parent);
-
-// The promotional frame: the business offer on top of the co-brand
-// invitation, at the same place.
-struct BrandFrame {
-  QGroupBox* frame;
-  platform::VbLabel* lblFullBrand;
-  platform::VbLabel* lblCobrand;
-};
-// The labels fill the frame's width less 120 twips a side; size the frame
-// with setTwGeometry and the labels follow.
-BrandFrame brandFrame(QWidget* parent);
+// The promotional frame at (left, top, width, height) twips in parent, its
+// two labels filling it; the business offer covers the co-brand one. The
+// labels' clicks are left to the window's handlers.
+shell::PromoFrame promoFrame(QWidget* parent, double left, double top, double width, double height);
 
 }  // namespace numerology

@@ -113,7 +113,7 @@ void KestruneReportWindow::Form_Load() {
   // Each report window keeps clickable addresses of its own while it is
   // open; only http, https and www addresses open.
   RTB->setUrlDetect(true);
-  connect(RTB, &platform::RichTextBox::urlClicked, this, &OpenClickedAddress);
+  connect(RTB, &platform::RichTextBox::urlClicked, this, &modRTBAutoUrlDetect::OpenClickedAddress);
 }
 
 void KestruneReportWindow::Form_Unload(bool&) { RTB->setUrlDetect(false); }

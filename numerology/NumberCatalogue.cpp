@@ -2,7 +2,6 @@
 
 #include "numerology/NumberEntriesOne.h"
 #include "numerology/NumerologyState.h"
-#include "platform/VbString.h"
 #include "shell/Site.h"
 
 namespace numerology {

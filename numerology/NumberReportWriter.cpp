@@ -5,23 +5,14 @@
 #include <QMimeData>
 #include <QPointer>
 
+#include "shell/ReportWriter.h"
+
 namespace numerology {
 
-QColor paletteColour(int index) {
-  static const quint32 bgr[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
-                                  0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
-                                  0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
-  return platform::vbColor(bgr[(index >= 0 && index < 16) ? index : 0]);
-}
-
 void appendPieces(platform::RichTextBox* box, const ReportPieces& pieces) {
-  box->setSelStart(box->Text().size());
-  for (const ReportPiece& p : pieces) {
-    box->setSelBold(p.bold);
-    box->setSelColor(paletteColour(p.colour));
-    box->setSelText(p.text);
-  }
-  box->setSelBold(false);
+  shell::ReportWriter w(box);
+  for (const ReportPiece& p : pieces) w.setBold(p.bold).setColour(p.colour).plain(p.text);
+  w.setBold(false);
 }
 
 namespace {

@@ -8,9 +8,6 @@ class QMimeData;
 
 namespace numerology {
 
-// A colour of the standard 16-colour palette (0 black .. 15 bright white).
-QColor paletteColour(int index);
-
 // Appends the pieces at the end of the box's text, each with its bold and
 // colour, one insertion after another; bold is off afterwards.
 void appendPieces(platform::RichTextBox* box, const ReportPieces& pieces);

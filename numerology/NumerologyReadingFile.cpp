@@ -1,12 +1,7 @@
 #include "numerology/NumerologyReadingFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QList>
-#include <QSaveFile>
-
 #include "platform/Cp1252.h"
-#include "shell/modTextEncoding.h"
+#include "shell/EncodedLinesFile.h"
 
 namespace NumerologyReadingFile {
 namespace {
@@ -18,6 +13,23 @@ QStringList values(const CurrentReading& r) {
 
 // The highest code EncodeText keeps (its shift of 85 must stay within 255).
 constexpr int kHighestKept = 255 - 85;
+
+// The six values of the file's lines; a missing line is empty, lines after
+// the sixth are ignored. Refused when the date lines are not list entries.
+std::optional<CurrentReading> fromLines(const QStringList& lines) {
+  CurrentReading r;
+  r.ReadingFirstName = lines.value(0);
+  r.ReadingMiddleName = lines.value(1);
+  r.ReadingLastName = lines.value(2);
+  r.ReadingBirthMonth = lines.value(3);
+  r.ReadingBirthDate = lines.value(4);
+  r.ReadingBirthYear = lines.value(5);
+  if (!numerology::monthEntries().contains(r.ReadingBirthMonth) ||
+      !numerology::dayEntries().contains(r.ReadingBirthDate) ||
+      !numerology::yearEntries().contains(r.ReadingBirthYear))
+    return std::nullopt;
+  return r;
+}
 
 }  // namespace
 
@@ -31,60 +43,20 @@ QString unkeptCharacters(const CurrentReading& r) {
   return out;
 }
 
-QByteArray encode(const CurrentReading& r) {
-  QByteArray out;
-  for (const QString& v : values(r)) {
-    out += platform::cp1252::toBytes(EncodeText(v));
-    out += "\r\n";
-  }
-  return out;
-}
+QByteArray encode(const CurrentReading& r) { return EncodedLinesFile::encode(values(r)); }
 
 std::optional<CurrentReading> decode(const QByteArray& bytes) {
-  // Encoded text never holds CR or LF, so any of the three line ends splits.
-  QByteArray normal = bytes;
-  normal.replace("\r\n", "\n");
-  normal.replace('\r', '\n');
-  QList<QByteArray> raw = normal.split('\n');
-  if (normal.endsWith('\n')) raw.removeLast();  // the end of the last line
-  QStringList lines;
-  for (int i = 0; i < 6; ++i)
-    lines << (i < raw.size() ? DecodeText(platform::cp1252::fromBytes(raw[i])) : QString());
-
-  CurrentReading r;
-  r.ReadingFirstName = lines[0];
-  r.ReadingMiddleName = lines[1];
-  r.ReadingLastName = lines[2];
-  r.ReadingBirthMonth = lines[3];
-  r.ReadingBirthDate = lines[4];
-  r.ReadingBirthYear = lines[5];
-  if (!numerology::monthEntries().contains(r.ReadingBirthMonth) ||
-      !numerology::dayEntries().contains(r.ReadingBirthDate) ||
-      !numerology::yearEntries().contains(r.ReadingBirthYear))
-    return std::nullopt;
-  return r;
+  return fromLines(EncodedLinesFile::decode(bytes));
 }
 
 std::optional<CurrentReading> load(const QString& path) {
-  // Only a regular file: a pipe or a device could keep the read waiting.
-  if (!QFileInfo(path).isFile()) return std::nullopt;
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-  if (f.size() > kMaxFileSize) return std::nullopt;
-  const QByteArray bytes = f.read(kMaxFileSize + 1);
-  if (bytes.size() > kMaxFileSize || f.error() != QFileDevice::NoError) return std::nullopt;
-  return decode(bytes);
+  const std::optional<QStringList> lines = EncodedLinesFile::read(path, kMaxFileSize);
+  if (!lines) return std::nullopt;
+  return fromLines(*lines);
 }
 
 bool save(const QString& path, const CurrentReading& r) {
-  QSaveFile f(path);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  const QByteArray bytes = encode(r);
-  if (f.write(bytes) != bytes.size()) {
-    f.cancelWriting();
-    return false;
-  }
-  return f.commit();
+  return EncodedLinesFile::write(path, values(r));
 }
 
 }  // namespace NumerologyReadingFile

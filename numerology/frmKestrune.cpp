@@ -15,10 +15,11 @@
 #include "numerology/frmKestruneSoftwareMain.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
-#include "shell/ShellWindows.h"
+#include "shell/Look.h"
+#include "shell/Menus.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
-#include "tarot/TarotLook.h"
+#include "tarot/TarotLook.h"  // the main window while it closes
 
 using numerology::NumberEntry;
 using numerology::NumberId;
@@ -46,7 +47,7 @@ void fitCaption(QPushButton* b) {
 frmKestrune::frmKestrune() : platform::Form(this, Kind::MdiChild) {
   setObjectName(QStringLiteral("frmKestrune"));
   setWindowTitle(QStringLiteral("Kestrune Software"));
-  tarot::standardColours(this);
+  shell::standardColours(this);
   setFont(shell::verdana(8.25));
 
   auto* client = new QWidget(this);
@@ -65,7 +66,7 @@ frmKestrune::frmKestrune() : platform::Form(this, Kind::MdiChild) {
                      QStringLiteral("fraButtons"));
   setTwGeometry(fraButtons, 120, 540, 8760, 4620);
 
-  Label8 = numerology::linkLabel(numerology::forumLine(), QStringLiteral("Label8"), false, fraButtons);
+  Label8 = shell::linkLabel(numerology::forumLine(), QStringLiteral("Label8"), 8.25, false, fraButtons);
   setTwGeometry(Label8, 4440, 180, 4200, 420);
   connect(Label8, &platform::VbLabel::Click, this, &frmKestrune::Label8_Click);
 
@@ -155,11 +156,10 @@ frmKestrune::frmKestrune() : platform::Form(this, Kind::MdiChild) {
   lblEssence = spare("lblEssence", "Essence");
   lblMarriageVibrationNumber = spare("lblMarriageVibrationNumber", "Marriage Vibration Number");
 
-  const numerology::BrandFrame brand = numerology::brandFrame(client);
-  fraFullBrand = brand.frame;
+  const shell::PromoFrame brand = numerology::promoFrame(client, 120, 5220, 5280, 780);
+  fraFullBrand = brand.fraFullBrand;
   lblFullBrand = brand.lblFullBrand;
   lblCobrand = brand.lblCobrand;
-  setTwGeometry(fraFullBrand, 120, 5220, 5280, 780);
   connect(lblFullBrand, &platform::VbLabel::Click, this, &frmKestrune::lblFullBrand_Click);
   connect(lblCobrand, &platform::VbLabel::Click, this, &frmKestrune::lblCobrand_Click);
 
@@ -189,41 +189,37 @@ frmKestrune::frmKestrune() : platform::Form(this, Kind::MdiChild) {
   // Menus.
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("frmKestrune_menu"));
-  QMenu* file = bar->addMenu(QStringLiteral("&File"));
-  mnuFile = file->menuAction();
-  mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  mnuBack = file->addAction(QStringLiteral("&Back"), this, &frmKestrune::mnuBack_Click);
-  mnuBack->setObjectName(QStringLiteral("mnuBack"));
-  mnuExit = file->addAction(QStringLiteral("E&xit"), this, &frmKestrune::mnuExit_Click);
-  mnuExit->setObjectName(QStringLiteral("mnuExit"));
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  mnuHelp = help->menuAction();
-  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  mnuOnline = help->addAction(QStringLiteral("&Online Help"), this, [] { GoToHelpPage(); });
-  mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-  mnuVisit = help->addAction(QStringLiteral("&Visit Us Online"), this, [] { GoToHomePage(); });
-  mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
-  mnuFileSep1 = help->addSeparator();
-  mnuFileSep1->setObjectName(QStringLiteral("mnuFileSep1"));
-  mnuUpdate = help->addAction(QStringLiteral("Check for Software &Update"), this,
-                              [] { GoToDownloadPage(); });
-  mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
-  mnuFileSep2 = help->addSeparator();
-  mnuFileSep2->setObjectName(QStringLiteral("mnuFileSep2"));
-  mnuAbout = help->addAction(QStringLiteral("&About Software"), this, [] { shell::showAboutBox(); });
-  mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-  mnuDonate = bar->addAction(QStringLiteral("&Donate"), this, [] { GoToDonatePage(); });
-  mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-  mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"), this,
-                                [] { GoToFullyBrandedPage(); });
-  mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
-  mnuMakeMoney->setEnabled(false);  // switched off; nothing switches it on
+  using shell::MenuRow;
+  shell::MenuTable menus = {
+      {MenuRow::Menu, QStringLiteral("&File"), QStringLiteral("mnuFile")},
+      {MenuRow::Item, QStringLiteral("&Back"), QStringLiteral("mnuBack"), [this] { mnuBack_Click(); }},
+      {MenuRow::Item, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), [this] { mnuExit_Click(); }},
+      {MenuRow::EndMenu, QString(), QString()},
+  };
+  shell::LinkMenuNames names;
+  names.separator1 = QStringLiteral("mnuFileSep1");
+  names.separator2 = QStringLiteral("mnuFileSep2");
+  names.donateCaption = QStringLiteral("&Donate");
+  for (shell::MenuRow& row : shell::linkMenus(names)) menus.push_back(row);
+  const shell::MenuActions a = shell::buildMenus(bar, this, menus);
+  mnuFile = a.value(QStringLiteral("mnuFile"));
+  mnuBack = a.value(QStringLiteral("mnuBack"));
+  mnuExit = a.value(QStringLiteral("mnuExit"));
+  mnuHelp = a.value(QStringLiteral("mnuHelp"));
+  mnuOnline = a.value(QStringLiteral("mnuOnline"));
+  mnuVisit = a.value(QStringLiteral("mnuVisit"));
+  mnuFileSep1 = a.value(QStringLiteral("mnuFileSep1"));
+  mnuUpdate = a.value(QStringLiteral("mnuUpdate"));
+  mnuFileSep2 = a.value(QStringLiteral("mnuFileSep2"));
+  mnuAbout = a.value(QStringLiteral("mnuAbout"));
+  mnuDonate = a.value(QStringLiteral("mnuDonate"));
+  mnuMakeMoney = a.value(QStringLiteral("mnuMakeMoney"));
 }
 
 void frmKestrune::Form_Load() {
   // The comprehensive report window is loaded (hidden) with the chooser.
   platform::Forms::get<frmKestruneSoftwareSave>()->RTB->setSelStart(0);
-  tarot::fixFrame(this, tarot::FrameStyle::FixedDialog);
+  shell::fixFrame(this, shell::FrameStyle::FixedDialog);
   placeTopCentre();
   cmdLifePath->setFocus();
 }
@@ -362,7 +358,7 @@ void frmKestrune::mnuBack_Click() {
 
 void frmKestrune::cmdExit_Click(int) { platform::Forms::unload(this); }
 void frmKestrune::mnuExit_Click() { platform::Forms::unload(this); }
-void frmKestrune::cmdDonate_Click() { GoToDonatePage(); }
-void frmKestrune::Label8_Click() { GoToHomePage(); }
-void frmKestrune::lblCobrand_Click() { GoToCoBrandPage(); }
-void frmKestrune::lblFullBrand_Click() { GoToFullyBrandedPage(); }
+void frmKestrune::cmdDonate_Click() { modHelp::GoToDonatePage(); }
+void frmKestrune::Label8_Click() { modHelp::GoToHomePage(); }
+void frmKestrune::lblCobrand_Click() { modHelp::GoToCoBrandPage(); }
+void frmKestrune::lblFullBrand_Click() { modHelp::GoToFullyBrandedPage(); }

@@ -15,10 +15,11 @@
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "platform/VbString.h"
-#include "shell/ShellWindows.h"
+#include "shell/Look.h"
+#include "shell/Menus.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
-#include "tarot/TarotLook.h"
+#include "tarot/TarotLook.h"  // the main window while it closes
 
 using platform::named;
 using platform::setTwGeometry;
@@ -40,7 +41,7 @@ QLabel* caption(const QString& text, const QString& name, QWidget* parent) {
 frmKestruneSoftwareMain::frmKestruneSoftwareMain() : platform::Form(this, Kind::MdiChild) {
   setObjectName(QStringLiteral("frmKestruneSoftwareMain"));
   setWindowTitle(QStringLiteral("Kestrune Software"));
-  tarot::standardColours(this);
+  shell::standardColours(this);
   setFont(shell::verdana(8.25));
 
   auto* client = new QWidget(this);
@@ -49,7 +50,7 @@ frmKestruneSoftwareMain::frmKestruneSoftwareMain() : platform::Form(this, Kind::
   shell::fillColour(client, palette().color(QPalette::Window));
   setCentralWidget(client);
 
-  Label61 = numerology::linkLabel(numerology::forumLine(), QStringLiteral("Label61"), false, client);
+  Label61 = shell::linkLabel(numerology::forumLine(), QStringLiteral("Label61"), 8.25, false, client);
   setTwGeometry(Label61, 120, 60, 5760, 435);
   connect(Label61, &platform::VbLabel::Click, this, &frmKestruneSoftwareMain::Label61_Click);
 
@@ -125,11 +126,10 @@ frmKestruneSoftwareMain::frmKestruneSoftwareMain() : platform::Form(this, Kind::
   connect(cmdExit, &platform::VbButton::Click, this, &frmKestruneSoftwareMain::cmdExit_Click);
   connect(cmdNext, &platform::VbButton::Click, this, &frmKestruneSoftwareMain::cmdNext_Click);
 
-  const numerology::BrandFrame brand = numerology::brandFrame(client);
-  fraFullBrand = brand.frame;
+  const shell::PromoFrame brand = numerology::promoFrame(client, 0, 4590, 6000, 1215);
+  fraFullBrand = brand.fraFullBrand;
   lblFullBrand = brand.lblFullBrand;
   lblCobrand = brand.lblCobrand;
-  setTwGeometry(fraFullBrand, 0, 4590, 6000, 1215);
   connect(lblFullBrand, &platform::VbLabel::Click, this, &frmKestruneSoftwareMain::lblFullBrand_Click);
   connect(lblCobrand, &platform::VbLabel::Click, this, &frmKestruneSoftwareMain::lblCobrand_Click);
 
@@ -148,43 +148,40 @@ frmKestruneSoftwareMain::frmKestruneSoftwareMain() : platform::Form(this, Kind::
   // Menus.
   QMenuBar* bar = menuBar();
   bar->setObjectName(QStringLiteral("frmKestruneSoftwareMain_menu"));
-  QMenu* file = bar->addMenu(QStringLiteral("&File"));
-  nuFile = file->menuAction();
-  nuFile->setObjectName(QStringLiteral("nuFile"));
-  mnuNext = file->addAction(QStringLiteral("&Next"), this, &frmKestruneSoftwareMain::mnuNext_Click);
-  mnuNext->setObjectName(QStringLiteral("mnuNext"));
-  mnuExit = file->addAction(QStringLiteral("E&xit"), this, &frmKestruneSoftwareMain::mnuExit_Click);
-  mnuExit->setObjectName(QStringLiteral("mnuExit"));
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  mnuHelp = help->menuAction();
-  mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  mnuOnline = help->addAction(QStringLiteral("&Online Help"), this, [] { GoToHelpPage(); });
-  mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-  mnuVisit = help->addAction(QStringLiteral("&Visit Us Online"), this, [] { GoToHomePage(); });
-  mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
-  mnuFileSep1 = help->addSeparator();
-  mnuFileSep1->setObjectName(QStringLiteral("mnuFileSep1"));
-  mnuUpdate = help->addAction(QStringLiteral("&Check for Software Update"), this,
-                              [] { GoToDownloadPage(); });
-  mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
-  mnuFileSep2 = help->addSeparator();
-  mnuFileSep2->setObjectName(QStringLiteral("mnuFileSep2"));
-  mnuAbout = help->addAction(QStringLiteral("&About Software"), this, [] { shell::showAboutBox(); });
-  mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-  mnuDonate = bar->addAction(QStringLiteral("&Donate"), this, [] { GoToDonatePage(); });
-  mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-  mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"), this,
-                                [] { GoToFullyBrandedPage(); });
-  mnuMakeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
-  mnuMakeMoney->setEnabled(false);  // switched off; nothing switches it on
+  using shell::MenuRow;
+  shell::MenuTable menus = {
+      {MenuRow::Menu, QStringLiteral("&File"), QStringLiteral("nuFile")},
+      {MenuRow::Item, QStringLiteral("&Next"), QStringLiteral("mnuNext"), [this] { mnuNext_Click(); }},
+      {MenuRow::Item, QStringLiteral("E&xit"), QStringLiteral("mnuExit"), [this] { mnuExit_Click(); }},
+      {MenuRow::EndMenu, QString(), QString()},
+  };
+  shell::LinkMenuNames names;
+  names.separator1 = QStringLiteral("mnuFileSep1");
+  names.separator2 = QStringLiteral("mnuFileSep2");
+  names.updateCaption = QStringLiteral("&Check for Software Update");
+  names.donateCaption = QStringLiteral("&Donate");
+  for (shell::MenuRow& row : shell::linkMenus(names)) menus.push_back(row);
+  const shell::MenuActions a = shell::buildMenus(bar, this, menus);
+  nuFile = a.value(QStringLiteral("nuFile"));
+  mnuNext = a.value(QStringLiteral("mnuNext"));
+  mnuExit = a.value(QStringLiteral("mnuExit"));
+  mnuHelp = a.value(QStringLiteral("mnuHelp"));
+  mnuOnline = a.value(QStringLiteral("mnuOnline"));
+  mnuVisit = a.value(QStringLiteral("mnuVisit"));
+  mnuFileSep1 = a.value(QStringLiteral("mnuFileSep1"));
+  mnuUpdate = a.value(QStringLiteral("mnuUpdate"));
+  mnuFileSep2 = a.value(QStringLiteral("mnuFileSep2"));
+  mnuAbout = a.value(QStringLiteral("mnuAbout"));
+  mnuDonate = a.value(QStringLiteral("mnuDonate"));
+  mnuMakeMoney = a.value(QStringLiteral("mnuMakeMoney"));
 }
 
 void frmKestruneSoftwareMain::Form_Load() {
   // The comprehensive report window is loaded (hidden) from the start.
   platform::Forms::get<frmKestruneSoftwareSave>()->RTB->setSelStart(0);
-  tarot::fixFrame(this, tarot::FrameStyle::FixedDialog);
+  shell::fixFrame(this, shell::FrameStyle::FixedDialog);
   placeTopCentre();
-  UpdateReminder();
+  modHelp::UpdateReminder();
   cboDate->addItems(numerology::dayEntries());
   cboMonth->addItems(numerology::monthEntries());
   cboYear->addItems(numerology::yearEntries());
@@ -277,6 +274,6 @@ void frmKestruneSoftwareMain::txtFirstName_KeyPress(int& keyAscii) { upperCaseTy
 void frmKestruneSoftwareMain::txtMiddleName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
 void frmKestruneSoftwareMain::txtLastName_KeyPress(int& keyAscii) { upperCaseTyped(keyAscii); }
 
-void frmKestruneSoftwareMain::Label61_Click() { GoToHomePage(); }
-void frmKestruneSoftwareMain::lblCobrand_Click() { GoToCoBrandPage(); }
-void frmKestruneSoftwareMain::lblFullBrand_Click() { GoToFullyBrandedPage(); }
+void frmKestruneSoftwareMain::Label61_Click() { modHelp::GoToHomePage(); }
+void frmKestruneSoftwareMain::lblCobrand_Click() { modHelp::GoToCoBrandPage(); }
+void frmKestruneSoftwareMain::lblFullBrand_Click() { modHelp::GoToFullyBrandedPage(); }

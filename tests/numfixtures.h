@@ -25,11 +25,8 @@ namespace numfixtures {
 
 using platform::Forms;
 
-// A fresh program with a fresh numerology state.
-inline void reset() {
-  testsupport::resetProgram();
-  numerologyState() = NumerologyState();
-}
+// A fresh program (every window gone, every state at its start).
+inline void reset() { testsupport::resetProgram(); }
 
 // The input page, opened by the main window's mode button.
 inline frmKestruneSoftwareMain* openInputPage() {

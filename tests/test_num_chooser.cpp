@@ -71,8 +71,7 @@ class TestNumChooser : public QObject {
     QCOMPARE(title, QStringLiteral("Destiny / Expression Number"));
     const auto& e = numerology::entry(NumberId::Destiny);
     QCOMPARE(text, "Your Destiny Number is: 8" + kCrLf + kCrLf + e.description() + kCrLf + kCrLf +
-                       NumberTextsOne::destinyText(8) + kCrLf + kCrLf + generatedBy() + kCrLf + kCrLf +
-                       kCrLf + kCrLf);
+                       NumberTextsOne::destinyText(8) + kCrLf + kCrLf + generatedBy() + kCrLf + kCrLf + kCrLf + kCrLf);
     for (const QString& run : formats)
       if (run != "\\n") QVERIFY2(run.endsWith("|b|" + cyan), qPrintable(run));
     QCOMPARE(c->lblDestiny->text(), QStringLiteral("8"));

@@ -1,15 +1,33 @@
 #include <QDir>
 #include <QFile>
 
-#include "numerology/NumerologyReadingFile.h"
-#include "numfixtures.h"
-#include "testsupport.h"
+#include <QTest>
 
-using numfixtures::encodedLine;
+#include "numerology/NumerologyReadingFile.h"
+#include "platform/Cp1252.h"
+#include "testsupport_core.h"
 
 Q_DECLARE_METATYPE(CurrentReading)
 
 namespace {
+
+// One encoded line of a reading file: each byte its character's code + 85.
+QByteArray encodedLine(const QString& plain) {
+  QByteArray out;
+  for (QChar c : plain) out += char(platform::cp1252::toCode(c) + 85);
+  return out + "\r\n";
+}
+
+QByteArray readAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  QCOMPARE(f.write(bytes), qint64(bytes.size()));
+}
 
 CurrentReading reading(const QString& first, const QString& middle, const QString& last,
                        const QString& month, const QString& day, const QString& year) {
@@ -57,7 +75,7 @@ class TestNumReadingFile : public QObject {
     QCOMPARE(NumerologyReadingFile::encode(r), expected);
     const QString path = testsupport::tempDir() + "/bytes.num";
     QVERIFY(NumerologyReadingFile::save(path, r));
-    QCOMPARE(numfixtures::readAll(path), expected);
+    QCOMPARE(readAll(path), expected);
     const auto back = NumerologyReadingFile::load(path);
     QVERIFY(back);
     QVERIFY(*back == r);
@@ -149,18 +167,18 @@ class TestNumReadingFile : public QObject {
     QVERIFY(!NumerologyReadingFile::load(dir + "/folder.num"));
     QByteArray big = NumerologyReadingFile::encode(ann());
     big += QByteArray(NumerologyReadingFile::kMaxFileSize, 'x');
-    numfixtures::writeFile(dir + "/big.num", big);
+    writeFile(dir + "/big.num", big);
     QVERIFY(!NumerologyReadingFile::load(dir + "/big.num"));
   }
 
   // A save that cannot write says so and leaves nothing behind.
   void saveFailure() {
     const QString dir = testsupport::tempDir();
-    numfixtures::writeFile(dir + "/plainfile", "x");
+    writeFile(dir + "/plainfile", "x");
     QVERIFY(!NumerologyReadingFile::save(dir + "/plainfile/inside.num", ann()));
     QVERIFY(!NumerologyReadingFile::save(dir + "/no/such/folder/r.num", ann()));
   }
 };
 
-AURAVANE_TEST_MAIN(TestNumReadingFile)
+AURAVANE_MODEL_TEST_MAIN(TestNumReadingFile)
 #include "test_num_reading_file.moc"

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <sys/resource.h>
 
+#include "numerology/NumerologyState.h"
 #include "tarot/TarotReadingState.h"
 
 namespace testsupport {
@@ -70,6 +71,7 @@ void installFakes() {
 
 void resetModel() {
   tarotState() = TarotReadingState();
+  numerologyState() = NumerologyState();
   installFakes();
 }
 
