@@ -1,47 +1,14 @@
 #include "numerology/NumberCatalogue.h"
 
+#include "numerology/NumberEntriesOne.h"
 #include "numerology/NumberEntriesTwo.h"
 #include "numerology/NumerologyState.h"
-#include "numerology/NumberTextsOne.h"
-#include "numerology/NumerologyEngine.h"
 #include "shell/Site.h"
 
 namespace numerology {
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
-
-// The reading as the engine takes it.
-NumerologyReading engineReading(const NumberInput& in) {
-  NumerologyReading r;
-  r.firstName = in.firstName;
-  r.middleName = in.middleName;
-  r.lastName = in.lastName;
-  r.day = in.day;
-  r.month = in.month;
-  r.year = in.year;
-  return r;
-}
-
-NumberResult computeLifePath(const NumberInput& in, NumerologyState& state) {
-  const LifePathResult lp = lifePath(engineReading(in), in.today);
-  state.recordLifePath(lp.number, lp.karmicSum);
-  NumberResult r;
-  r.number = lp.number;
-  r.labelCaption = QString::number(lp.number);
-  r.interpretation = NumberTextsOne::lifePathText(lp.number);
-  return r;
-}
-
-NumberResult computeDestiny(const NumberInput& in, NumerologyState& state) {
-  const NameNumberResult d = destiny(engineReading(in), in.today);
-  state.recordDestiny(d.total, d.number);
-  NumberResult r;
-  r.number = d.number;
-  r.labelCaption = QString::number(d.number);
-  r.interpretation = NumberTextsOne::destinyText(d.number);
-  return r;
-}
 
 // --- The catalogue ---------------------------------------------------------
 
@@ -62,22 +29,14 @@ NumberEntry make(NumberId id, const char* button, const char* caption, const cha
 std::vector<NumberEntry> build() {
   std::vector<NumberEntry> c;
   using N = NumberId;
-  NumberEntry lifePathEntry = make(N::LifePath, "cmdLifePath", "LifePath Number", "lblLifePath",
-                              "LifePath Number", "LifePath Number", "Your LifePath Number is: ");
-  lifePathEntry.description = NumberTextsOne::lifePathDescription;
-  lifePathEntry.compute = computeLifePath;
-  lifePathEntry.twoLineEndsAfterHeading = true;
-  c.push_back(lifePathEntry);
+  c.push_back(make(N::LifePath, "cmdLifePath", "LifePath Number", "lblLifePath",
+                   "LifePath Number", "LifePath Number", "Your LifePath Number is: "));
   c.push_back(make(N::BirthDay, "cmdBirthDay", "Birthday Number", "lblBirthDay", "BirthDay Number",
                    "BirthDay Number", "Your BirthDay Number is: "));
   c.push_back(make(N::Maturity, "cmdMaturityNumber", "Realization or Maturity Number", "lblMaturity",
                    "Maturity Number", "Maturity Number", "Your Maturity Number is: "));
-  NumberEntry destinyEntry = make(N::Destiny, "cmdDestiny", "Destiny or Expressions Number", "lblDestiny",
-                             "Destiny Number", "Destiny / Expression Number",
-                             "Your Destiny Number is: ");
-  destinyEntry.description = NumberTextsOne::destinyDescription;
-  destinyEntry.compute = computeDestiny;
-  c.push_back(destinyEntry);
+  c.push_back(make(N::Destiny, "cmdDestiny", "Destiny or Expressions Number", "lblDestiny",
+                   "Destiny Number", "Destiny / Expression Number", "Your Destiny Number is: "));
   c.push_back(make(N::SoulUrge, "cmdSoulUrge", "Soul Urge or Heart's Desire Number", "lblSoulUrge",
                    "Soul Urge Number", "Soul Urge Number", "Your Soul Urge Number is:"));
   c.push_back(make(N::InnerDreams, "cmdInnerDreams", "Inner Dreams or Personality Number",
@@ -113,6 +72,7 @@ std::vector<NumberEntry> build() {
   c.push_back(make(N::Essence, "cmdEssence", "Essence", "", "", "", ""));
   c.push_back(make(N::PersonalAspects, "cmdPersonalAspects", "Planes of Expression or Personal Aspects",
                    "lblPersonalAspects", "Personal Aspects", "", ""));
+  completeEntriesOne(c);
   completeEntriesTwo(c);
   return c;
 }
