@@ -1,6 +1,8 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+
+#include "testsupport_core.h"
 #include <climits>
 
 #include "numerology/NumberTextsOne.h"
@@ -260,5 +262,5 @@ class TestNumberTextsOne : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TestNumberTextsOne)
+AURAVANE_MODEL_TEST_MAIN(TestNumberTextsOne)
 #include "test_number_texts_one.moc"

@@ -2,6 +2,8 @@
 #include <QSet>
 #include <QTest>
 
+#include "testsupport_core.h"
+
 #include "numerology/NumberTextsTwo.h"
 
 namespace T = NumberTextsTwo;
@@ -268,5 +270,5 @@ class TestNumberTextsTwo : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TestNumberTextsTwo)
+AURAVANE_MODEL_TEST_MAIN(TestNumberTextsTwo)
 #include "test_number_texts_two.moc"

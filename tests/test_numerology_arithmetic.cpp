@@ -1,4 +1,6 @@
 #include <QTest>
+
+#include "testsupport_core.h"
 #include <climits>
 
 #include "numerology/modNumerology.h"
@@ -144,5 +146,5 @@ class TestNumerologyArithmetic : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TestNumerologyArithmetic)
+AURAVANE_MODEL_TEST_MAIN(TestNumerologyArithmetic)
 #include "test_numerology_arithmetic.moc"

@@ -1,5 +1,7 @@
 #include <QTest>
 
+#include "testsupport_core.h"
+
 #include "numerology/NumerologyEngine.h"
 
 Q_DECLARE_METATYPE(numerology::NumerologyReading)
@@ -715,5 +717,5 @@ class TestNumerologyEngine : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TestNumerologyEngine)
+AURAVANE_MODEL_TEST_MAIN(TestNumerologyEngine)
 #include "test_numerology_engine.moc"
