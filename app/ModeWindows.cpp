@@ -2,6 +2,7 @@
 #include "shell/frmMDI.h"
 #include "numerology/frmKestruneSoftwareMain.h"
 #include "tarot/frmTarotOpen.h"
+#include "tarot_numerology/frmTarotNumerologyMain.h"
 
 // The first window of each mode. A mode whose windows are not part of the
 // program yet opens nothing.
@@ -13,6 +14,9 @@ void shell::openModeWindow(int mode) {
       break;
     case 1:
       first = platform::Forms::get<frmTarotOpen>();
+      break;
+    case 2:
+      first = platform::Forms::get<frmTarotNumerologyMain>();
       break;
     default:
       break;

@@ -75,9 +75,9 @@ KestruneReportWindow::KestruneReportWindow(const QString& name, const Layout& l)
 
   const double bottom = l.rtbTop + l.rtbHeight + 60;
   const double rowHeight = l.height - bottom - 60;
-  Label1 = named(new QLabel(QStringLiteral("Your advertisement could stand here."), this),
+  Label1 = named(new QLabel(QStringLiteral("Advertise here."), this),
                  QStringLiteral("Label1"));
-  Label3 = named(new QLabel(QStringLiteral("Write to ads@") + numerology::siteName(), this),
+  Label3 = named(new QLabel(QStringLiteral("ads@") + numerology::siteName(), this),
                  QStringLiteral("Label3"));
   for (QLabel* ad : {Label1, Label3}) {
     ad->setTextFormat(Qt::PlainText);

@@ -52,7 +52,7 @@ frmKestrune::frmKestrune() : platform::Form(this, Kind::MdiChild) {
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("frmKestrune_client"));
-  client->setFixedSize(platform::toPx(9000), platform::toPx(6060));
+  client->setFixedSize(platform::toPx(9000), platform::toPx(6720));
   shell::fillColour(client, platform::vbColor(0xE0E0E0));
   setCentralWidget(client);
 
@@ -64,10 +64,11 @@ frmKestrune::frmKestrune() : platform::Form(this, Kind::MdiChild) {
   fraButtons = named(new QGroupBox(numerology::siteName() + QStringLiteral("'s Free Kestrune Software"),
                                    client),
                      QStringLiteral("fraButtons"));
-  setTwGeometry(fraButtons, 120, 540, 8760, 4620);
+  setTwGeometry(fraButtons, 120, 540, 8760, 4980);
 
   Label8 = shell::linkLabel(numerology::forumLine(), QStringLiteral("Label8"), 8.25, false, fraButtons);
-  setTwGeometry(Label8, 4440, 180, 4200, 420);
+  Label8->setFont(shell::verdana(7.5, false, true));
+  setTwGeometry(Label8, 4080, 120, 4560, 570);
   connect(Label8, &platform::VbLabel::Click, this, &frmKestrune::Label8_Click);
 
   fraAllLabels = named(new QGroupBox(client), QStringLiteral("fraAllLabels"));
@@ -81,7 +82,7 @@ frmKestrune::frmKestrune() : platform::Form(this, Kind::MdiChild) {
     auto* b = named(new platform::VbButton(e.caption, fraButtons), e.button);
     const int column = int(i) / 8;
     const int row = int(i) % 8;
-    setTwGeometry(b, 120 + column * 2880, 660 + row * 480, 2760, 420);
+    setTwGeometry(b, 120 + column * 2880, 720 + row * 480, 2760, 420);
     fitCaption(b);
     buttons_[e.id] = b;
     if (!e.label.isEmpty()) {
@@ -98,7 +99,7 @@ frmKestrune::frmKestrune() : platform::Form(this, Kind::MdiChild) {
       new platform::VbButton(QStringLiteral("Comprehensive Reading"), fraButtons),
       QStringLiteral("cmdComprehensiveReading"));
   cmdComprehensiveReading->setFont(shell::verdana(9.75, true));
-  setTwGeometry(cmdComprehensiveReading, 120 + 2 * 2880, 660 + 7 * 480, 2760, 780);
+  setTwGeometry(cmdComprehensiveReading, 120 + 2 * 2880, 720 + 7 * 480, 2760, 780);
   connect(cmdComprehensiveReading, &platform::VbButton::Click, this,
           &frmKestrune::cmdComprehensiveReading_Click);
 
@@ -156,7 +157,7 @@ frmKestrune::frmKestrune() : platform::Form(this, Kind::MdiChild) {
   lblEssence = spare("lblEssence", "Essence");
   lblMarriageVibrationNumber = spare("lblMarriageVibrationNumber", "Marriage Vibration Number");
 
-  const shell::PromoFrame brand = numerology::promoFrame(client, 120, 5220, 5280, 780);
+  const shell::PromoFrame brand = numerology::promoFrame(client, 120, 5580, 5280, 1080);
   fraFullBrand = brand.fraFullBrand;
   lblFullBrand = brand.lblFullBrand;
   lblCobrand = brand.lblCobrand;
@@ -167,9 +168,9 @@ frmKestrune::frmKestrune() : platform::Form(this, Kind::MdiChild) {
   cmdDonate = named(new platform::VbButton(QStringLiteral("&Donate"), client), QStringLiteral("cmdDonate"));
   cmdDonate->setFont(shell::verdana(8.25, true));
   cmdExit[1] = named(new platform::VbButton(QStringLiteral("E&xit"), client), QStringLiteral("cmdExit(1)"));
-  setTwGeometry(cmdBack, 5580, 5400, 1035, 420);
-  setTwGeometry(cmdDonate, 6720, 5400, 1035, 420);
-  setTwGeometry(cmdExit[1], 7845, 5400, 1035, 420);
+  setTwGeometry(cmdBack, 5580, 5910, 1035, 420);
+  setTwGeometry(cmdDonate, 6720, 5910, 1035, 420);
+  setTwGeometry(cmdExit[1], 7845, 5910, 1035, 420);
   connect(cmdBack, &platform::VbButton::Click, this, &frmKestrune::cmdBack_Click);
   connect(cmdDonate, &platform::VbButton::Click, this, &frmKestrune::cmdDonate_Click);
   connect(cmdExit[1], &platform::VbButton::Click, this, [this] { cmdExit_Click(1); });

@@ -8,6 +8,7 @@
 
 #include "numerology/NumerologyState.h"
 #include "tarot/TarotReadingState.h"
+#include "tarot_numerology/TarotNumerologyState.h"
 
 namespace testsupport {
 
@@ -72,6 +73,7 @@ void installFakes() {
 void resetModel() {
   tarotState() = TarotReadingState();
   numerologyState() = NumerologyState();
+  tnState() = TarotNumerologyState();
   installFakes();
 }
 

@@ -12,6 +12,8 @@
 #include "SpreadPictures.h"
 #include "WindowArt.h"
 #include "tarot/TarotCardTable.h"
+#include "tarot_numerology/NumerologySpreadCards.h"
+#include "tarot_numerology/TarotNumerologyPictures.h"
 
 namespace {
 
@@ -34,7 +36,8 @@ int main(int argc, char** argv) {
   const QDir root(QString::fromLocal8Bit(argv[1]));
   const QDir art(QString::fromLocal8Bit(argv[2]));
   for (const QString& path : {root.filePath(QStringLiteral("cards")),
-                              root.filePath(QStringLiteral("pic")), art.path()})
+                              root.filePath(QStringLiteral("pic")), art.path(),
+                              art.filePath(QStringLiteral("tn"))})
     if (!QDir().mkpath(path)) {
       std::fprintf(stderr, "cardart: cannot create %s\n", qPrintable(path));
       return 1;
@@ -63,5 +66,28 @@ int main(int argc, char** argv) {
              "PNG");
   ok &= save(drawCardBack(27, 48), art.filePath(QStringLiteral("back-small.png")), "PNG");
   ok &= save(drawSplash(), art.filePath(QStringLiteral("splash.png")), "PNG");
+
+  // The tarot-numerology mode's pictures: the grid's small faces, the
+  // number pages' larger pictures of the cards the number sets show, and a
+  // face-down card of each size.
+  for (int n = 0; n < NSCardTable::kCardCount; ++n)
+    ok &= save(drawNumerologyFace(n, NumerologyFaceSize::Small),
+               art.filePath(QStringLiteral("tn/card-%1.jpg").arg(n)), "JPG", kJpegQuality);
+  QList<int> shown;
+  for (int number : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22})
+    for (int k = 0; k < TarotNumerologyPictures::numberCardCount(number); ++k) {
+      const int card = TarotNumerologyPictures::numberCardShows(number, k);
+      if (shown.contains(card)) continue;
+      shown.append(card);
+      ok &= save(drawNumerologyFace(card, NumerologyFaceSize::Large),
+                 art.filePath(QStringLiteral("tn/number-card-%1.jpg").arg(card)), "JPG",
+                 kJpegQuality);
+    }
+  ok &= save(drawCardBack(TarotNumerologyPictures::kSmallWidth,
+                          TarotNumerologyPictures::kSmallHeight),
+             art.filePath(QStringLiteral("tn/back-small.png")), "PNG");
+  ok &= save(drawCardBack(TarotNumerologyPictures::kLargeWidth,
+                          TarotNumerologyPictures::kLargeHeight),
+             art.filePath(QStringLiteral("tn/back.png")), "PNG");
   return ok ? 0 : 1;
 }
