@@ -269,6 +269,10 @@ class TestNumSectionsOne : public QObject {
     const QString rest = body + generatedBy();
     QCOMPARE(s.text, head + rest);
     QCOMPARE(s.runs, expectedRuns({{head, true}, {rest, boldThroughout}}));
+    // The Karmic Lessons label holds the list, empty when nothing is missing.
+    if (button == "cmdKarmicLessonsNumber")
+      QCOMPARE(c->lblKarmicLessonsNumber->text(),
+               heading.mid(QStringLiteral("Your Karmic Lesson Number is: ").size()));
   }
 
   // In the comprehensive report Life Path and Karmic Lessons keep two line
