@@ -2,6 +2,7 @@
 
 #include "board/frmAuto.h"
 #include "manual/frmTarotManual.h"
+#include "numerology/frmKestruneSoftwareMain.h"
 #include "platform/Forms.h"
 #include "shell/frmMDI.h"
 #include "tarot/BoardLink.h"
@@ -12,8 +13,7 @@ namespace app {
 
 void wireProgram() {
   using platform::Forms;
-  // The numerology mode (0) registers its first window here as it joins the
-  // program.
+  shell::registerModeWindow(0, [] { return Forms::get<frmKestruneSoftwareMain>(); });
   shell::registerModeWindow(1, [] { return Forms::get<frmTarotOpen>(); });
   shell::registerModeWindow(2, [] { return Forms::get<frmTarotNumerologyMain>(); });
   shell::registerSaveReading(saveTarotReading);
