@@ -1,13 +1,16 @@
 #include <QApplication>
 
+#include "app/Wiring.h"
 #include "platform/App.h"
 #include "shell/frmMDI.h"
 
 int main(int argc, char* argv[]) {
   platform::returnFreedMemory();
   QApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral(AURAVANE_PROGRAM_NAME));
   platform::initApplication(app);
   shell::installMdiHost();
+  app::wireProgram();
   if (!shell::startProgram()) return 0;
   return app.exec();
 }

@@ -28,6 +28,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/Wiring.h"
 #include "benchsupport.h"
 #include "board/CardDeal.h"
 #include "board/CardPictures.h"
@@ -61,8 +62,10 @@ QString gOpenPath;  // what the open dialog answers
 // replaced: the pause takes no time, a message box is answered at once, the
 // open dialog answers gOpenPath.
 void startProgram(bench::PaintClock& app) {
+  QCoreApplication::setApplicationName(QStringLiteral(AURAVANE_PROGRAM_NAME));
   platform::initApplication(app);
   shell::installMdiHost();
+  app::wireProgram();
   platform::Services& s = platform::services();
   s.sleep = [](int) {};
   s.msgBox = [](const QString& text, int, const QString&) {

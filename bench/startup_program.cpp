@@ -3,6 +3,7 @@
 // so the user's own are left alone.
 #include <QStandardPaths>
 
+#include "app/Wiring.h"
 #include "benchsupport.h"
 #include "platform/App.h"
 #include "shell/frmMDI.h"
@@ -13,8 +14,10 @@ int main(int argc, char** argv) {
   QStandardPaths::setTestModeEnabled(true);
   bench::PaintClock app(argc, argv);
   const qint64 appNs = bench::nowNs();
+  QCoreApplication::setApplicationName(QStringLiteral(AURAVANE_PROGRAM_NAME));
   platform::initApplication(app);
   shell::installMdiHost();
+  app::wireProgram();
   if (!shell::startProgram()) return 1;
   return bench::reportWhenDrawn(app, mainNs, appNs, bench::nowNs());
 }

@@ -14,7 +14,8 @@
 #include "shell/Artwork.h"
 #include "shell/Menus.h"
 #include "shell/ShellWindows.h"
-#include "shell/frmMDI.h"
+#include "platform/RichTextBox.h"
+#include "shell/MainFace.h"
 #include "shell/modHelp.h"
 #include "tarot/TarotCardTable.h"
 #include "tarot/TarotReadingState.h"
@@ -173,11 +174,11 @@ void frmAuto::Form_Load() {
   }
   placeTopCentre();
 
-  frmMDI* mdi = platform::Forms::get<frmMDI>();
-  mdi->picTop->setVisible(true);
-  mdi->RTB->setText(QString());
+  shell::mainface::setQuerentStripVisible(true);
+  platform::RichTextBox* report = shell::mainface::reportBox();
+  report->setText(QString());
   TarotReadingState& st = tarotState();
-  modInfo::WriteSpreadHeader(mdi->RTB, st.strSpreadName);
+  modInfo::WriteSpreadHeader(report, st.strSpreadName);
   if (st.blnOpenedReading) return;
 
   switch (CardDeal::methodFor(st.blnAutoCast, st.blnMinorArcana, st.blnMajorArcana,
@@ -197,9 +198,9 @@ void frmAuto::Form_Load() {
 }
 
 void frmAuto::Form_Unload(bool&) {
-  if (frmMDI* mdi = platform::Forms::find<frmMDI>()) {
-    mdi->picMain->setVisible(true);
-    mdi->picTop->setVisible(false);
+  if (shell::mainface::isOpen()) {
+    shell::mainface::setWelcomeVisible(true);
+    shell::mainface::setQuerentStripVisible(false);
   }
 }
 
@@ -213,27 +214,21 @@ void frmAuto::DONE1(int no) {
 
 void frmAuto::layOutOpened(int no) {
   TarotReadingState& st = tarotState();
-  st.strSpreadName = st.strOpenedSpreadName;
-  const int index = SpreadSlotLayout::lookup(no, st.strSpreadName);
-  if (index < 0) {
-    // Nothing can be laid out; the saved reading is dropped rather than left
-    // waiting for a later deal to pick it up.
-    st.blnOpenedReading = false;
-    return;
-  }
+  const int index = st.beginLayingOutOpened(no);
+  if (index < 0) return;
   layOutSpread(index);
   if (!inPlace()) return;
   // The pictures are read on worker threads while the report is written.
   std::vector<int> cards;
   for (int k = 0; k < no; ++k) cards.push_back(st.lngOpenedCards.at(k));
   facesAhead_ = std::make_unique<CardPictures::FacesAhead>(st.strDeckLetter, cards);
-  frmMDI* mdi = platform::Forms::get<frmMDI>();
-  mdi->RTB->setText(QString());
+  platform::RichTextBox* report = shell::mainface::reportBox();
+  report->setText(QString());
   {
     // Header and cards are one edit of the report box.
-    platform::RichTextBox::Writing report(mdi->RTB);
-    modInfo::WriteSpreadHeader(mdi->RTB, st.strOpenedSpreadName);
-    modInfo::WriteReadingCards(mdi->RTB, st.lngOpenedCards, st.lngOpenedReversed);
+    platform::RichTextBox::Writing writing(report);
+    modInfo::WriteSpreadHeader(report, st.strOpenedSpreadName);
+    modInfo::WriteReadingCards(report, st.lngOpenedCards, st.lngOpenedReversed);
   }
   for (int k = 0; k < no; ++k) {
     const int c = st.lngOpenedCards.at(k);
@@ -247,11 +242,7 @@ void frmAuto::layOutOpened(int no) {
   facesAhead_.reset();
   // The opened reading becomes the current one, so Save writes it again as
   // it was read and later readings start from it like from a dealt one.
-  st.lngChosenCards.redim(no);
-  for (int k = 0; k < no; ++k) st.lngChosenCards[k] = st.lngOpenedCards.at(k);
-  st.lngReversedCards = st.lngOpenedReversed;
-  st.blnManualMode = false;
-  st.blnOpenedReading = false;
+  st.adoptOpenedReading(no);
 }
 void frmAuto::DONE2(int no) { deal(2, no); }
 void frmAuto::DONE3(int no) { deal(3, no); }
@@ -279,11 +270,7 @@ void frmAuto::deal(int method, int no) {
   }
   if (!dealt || !inPlace()) return;
 
-  st.lngChosenCards.redim(no);  // the last element stays a spare 0
-  for (int i = 0; i < no; ++i) st.lngChosenCards[i] = dealt->cards[std::size_t(i)];
-  if (rule.emptiesReversedList) st.lngReversedCards.erase();
-  for (int i = 0; i < no; ++i)
-    if (dealt->reversed[std::size_t(i)]) st.lngReversedCards.append(dealt->cards[std::size_t(i)]);
+  st.recordDeal(dealt->cards, dealt->reversed, rule.emptiesReversedList);
   if (no > 0) lngCard = dealt->cards.back();
 
   // The pictures are read on worker threads while the board is laid out.
@@ -297,11 +284,11 @@ void frmAuto::deal(int method, int no) {
   }
   facesAhead_.reset();
 
-  frmMDI* mdi = platform::Forms::get<frmMDI>();
+  platform::RichTextBox* report = shell::mainface::reportBox();
   // One edit of the report box: the view goes to the report's top once.
-  platform::RichTextBox::Writing report(mdi->RTB);
-  modInfo::WriteReadingCards(mdi->RTB, st.lngChosenCards, st.lngReversedCards);
-  mdi->RTB->setSelStart(0);
+  platform::RichTextBox::Writing writing(report);
+  modInfo::WriteReadingCards(report, st.lngChosenCards, st.lngReversedCards);
+  report->setSelStart(0);
 }
 
 void frmAuto::Clear_PicBox() {

@@ -1,6 +1,7 @@
 #include "manual/frmTarotManual.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,8 +23,9 @@
 #include "shell/Artwork.h"
 #include "shell/Menus.h"
 #include "shell/ShellWindows.h"
-#include "shell/frmMDI.h"
+#include "shell/MainFace.h"
 #include "shell/modHelp.h"
+#include "tarot/BoardLink.h"
 #include "tarot/TarotLook.h"
 #include "tarot/TarotSpreadTable.h"
 #include "tarot/frmTarot.h"
@@ -56,15 +58,39 @@ QPixmap smallBack(const QSize& size) {
   return back;
 }
 
-// A face-down card: its back, flat and without a border; Space picks it
-// when it has the focus, which is drawn as a frame around it.
+// A face-down card: its back, flat and without a border; Space or Enter
+// picks it when it has the focus, which is drawn as a frame around it. The
+// arrow keys, Home and End are handed to the window, which moves the focus
+// among the cards.
 class FaceDownCard : public QAbstractButton {
  public:
-  explicit FaceDownCard(QWidget* parent) : QAbstractButton(parent) {
-    setFocusPolicy(Qt::TabFocus);
+  explicit FaceDownCard(QWidget* parent, std::function<bool(int key)> onMove)
+      : QAbstractButton(parent), onMove_(std::move(onMove)) {
+    setFocusPolicy(Qt::NoFocus);
   }
 
  protected:
+  void keyPressEvent(QKeyEvent* e) override {
+    if (e->modifiers() & ~Qt::KeypadModifier) return QAbstractButton::keyPressEvent(e);
+    switch (e->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        e->accept();
+        if (!e->isAutoRepeat()) click();
+        return;
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_Home:
+      case Qt::Key_End:
+        e->accept();
+        onMove_(e->key());
+        return;
+      default:
+        QAbstractButton::keyPressEvent(e);
+    }
+  }
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.drawPixmap(rect(), smallBack(size()));
@@ -73,6 +99,9 @@ class FaceDownCard : public QAbstractButton {
       painter.drawRect(rect().adjusted(1, 1, -1, -1));
     }
   }
+
+ private:
+  std::function<bool(int)> onMove_;
 };
 
 }  // namespace
@@ -107,7 +136,8 @@ frmTarotManual::frmTarotManual() : platform::Form(this, Kind::MdiChild) {
   tarot::fillColour(fraPictures, Qt::white);
   setTwGeometry(fraPictures, 2520, 540, 5055, 4035);
   for (int i = 0; i < kDeckSize; ++i) {
-    auto* card = platform::named(new FaceDownCard(fraPictures), QStringLiteral("p(%1)").arg(i),
+    auto* card = platform::named(new FaceDownCard(fraPictures, [this, i](int key) { return moveCardFocus(i, key); }),
+                                 QStringLiteral("p(%1)").arg(i),
                                  QStringLiteral("Face-down card %1").arg(i + 1));
     setTwGeometry(card, kCardLeft + kCardStepX * (i % kPerRow), kCardTop + kCardStepY * (i / kPerRow),
                   kCardWidth, kCardHeight);
@@ -141,10 +171,17 @@ frmTarotManual::frmTarotManual() : platform::Form(this, Kind::MdiChild) {
   Label3 = tarot::pleaseWaitLine(picMessage, QStringLiteral("Label3"));
   picMessage->raise();
 
+  // The face-down deck is one stop of the tab order, between the picture and
+  // the position text: one card at a time takes the focus by Tab, and the
+  // arrow keys move it among the others.
   QList<QWidget*> order = {cmdBack, cmdCancel, Label6, picManual};
-  for (QAbstractButton* card : p) order << card;
+  for (QAbstractButton* card : p) {
+    card->setFocusPolicy(Qt::TabFocus);  // for the while: the order takes only focusable controls
+    order << card;
+  }
   order << txtDisp;
-  for (int k = 0; k + 1 < order.size(); ++k) setTabOrder(order[k], order[k + 1]);
+  platform::tabOrder(order);
+  giveCardTabStop(0, false);
 
   // Menus.
   QMenuBar* bar = menuBar();
@@ -185,7 +222,7 @@ void frmTarotManual::Form_Load() {
   placeTopCentre();
 
   TarotReadingState& st = tarotState();
-  st.blnManualMode = true;
+  st.enterManualPick();
   // The spread page handed the spread over; without it, the reading record
   // names the same spread.
   const frmTarot* page = platform::Forms::find<frmTarot>();
@@ -216,7 +253,42 @@ void frmTarotManual::Form_Load() {
   intPicked = 0;
 }
 
-void frmTarotManual::Form_Unload(bool&) { tarot::mainWindow()->picMain->setVisible(true); }
+bool frmTarotManual::cardAvailable(int i) const {
+  return i >= 0 && i < kDeckSize && p[std::size_t(i)]->isEnabled() && !p[std::size_t(i)]->isHidden();
+}
+
+void frmTarotManual::giveCardTabStop(int i, bool focus) {
+  for (QAbstractButton* card : p) card->setFocusPolicy(Qt::NoFocus);
+  if (i < 0) return;
+  QAbstractButton* card = p[std::size_t(i)];
+  card->setFocusPolicy(Qt::TabFocus);
+  if (focus) card->setFocus(Qt::TabFocusReason);
+}
+
+bool frmTarotManual::moveCardFocus(int from, int key) {
+  // Left and Right go to the neighbouring card still on the table, Up and
+  // Down a row up or down (passing over picked cards in that column), Home
+  // and End to the first and last card.
+  int step = 0;
+  int start = from;
+  switch (key) {
+    case Qt::Key_Left: step = -1; break;
+    case Qt::Key_Right: step = 1; break;
+    case Qt::Key_Up: step = -kPerRow; break;
+    case Qt::Key_Down: step = kPerRow; break;
+    case Qt::Key_Home: step = 1; start = -1; break;
+    case Qt::Key_End: step = -1; start = kDeckSize; break;
+    default: return false;
+  }
+  for (int i = start + step; i >= 0 && i < kDeckSize; i += step)
+    if (cardAvailable(i)) {
+      giveCardTabStop(i, true);
+      return true;
+    }
+  return false;
+}
+
+void frmTarotManual::Form_Unload(bool&) { shell::mainface::setWelcomeVisible(true); }
 
 void frmTarotManual::ShowCardInfo(const QString& i) {
   bool ok = false;
@@ -232,8 +304,19 @@ void frmTarotManual::p_Click(int index) {
   if (completing_ || completed_ || index < 0 || index >= kDeckSize) return;
   QAbstractButton* card = p[std::size_t(index)];
   if (!card->isEnabled() || !lngPicked.hasBounds()) return;
+  const bool focused = focusWidget() == card;
+  const bool tabStop = card->focusPolicy() != Qt::NoFocus;
   card->hide();
   card->setEnabled(false);
+  if (tabStop) {
+    // The deck's tab stop goes to the nearest card still on the table.
+    int next = -1;
+    for (int d = 1; d < kDeckSize && next < 0; ++d) {
+      if (cardAvailable(index + d)) next = index + d;
+      else if (cardAvailable(index - d)) next = index - d;
+    }
+    giveCardTabStop(next, focused);
+  }
   if (intPicked >= lngPicked.ubound()) {
     completeReading();
     return;
@@ -260,13 +343,7 @@ void frmTarotManual::completeReading() {
   // so that its fresh load empties the report and writes the header.
   TarotReadingState& st = tarotState();
   const int n = lngPicked.ubound() + 1;
-  st.lngChosenCards.erase();
-  st.lngReversedCards.erase();
-  st.blnManualMode = true;
-  st.strSpreadName = strSpread;
-  st.lngSpreadIndex = intSpreadNo;
-  st.lngCardCount = n;
-  st.strDeckLetter = deckLetter_;
+  st.beginManualReading(strSpread, intSpreadNo, n, deckLetter_);
   platform::Forms::unload<frmAuto>();
   board_ = platform::Forms::get<frmAuto>();
   // The please-wait panel stays in sight while the cards are laid.
@@ -287,27 +364,29 @@ void frmTarotManual::completeReading() {
       if (!DrawAndPlaceCard(intSlot)) return abandonReading();
   }
 
-  frmMDI* mdi = tarot::mainWindow();
-  mdi->Show();
+  shell::mainface::show();
   {
+    platform::RichTextBox* report = shell::mainface::reportBox();
     // One edit of the report box: the view goes to the report's top once.
-    platform::RichTextBox::Writing report(mdi->RTB);
+    platform::RichTextBox::Writing writing(report);
     // The board's load left the insertion point after the header.
-    modInfo::WriteReadingCards(mdi->RTB, st.lngChosenCards, st.lngReversedCards);
-    mdi->showReportPanel();
-    if (const frmTarot* page = platform::Forms::find<frmTarot>()) {
-      mdi->txtName->setText(page->txtName->text());
-      mdi->txtDOB->setText(page->txtDOB->text());
-      mdi->txtCountry->setText(page->txtCountry->text());
-      mdi->txtQ->setPlainText(page->txtQ->toPlainText());
-    }
-    mdi->RTB->setSelStart(0);
+    modInfo::WriteReadingCards(report, st.lngChosenCards, st.lngReversedCards);
+    shell::mainface::showReportPanel();
+    if (const frmTarot* page = platform::Forms::find<frmTarot>())
+      shell::mainface::setQuerent({page->txtName->text(), page->txtDOB->text(),
+                                   page->txtCountry->text(), page->txtQ->toPlainText()});
+    report->setSelStart(0);
   }
   // The board's fresh load may have shown the welcome panel on its way.
-  mdi->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
+  // The board lies beside the report panel, not under it.
+  tarot::placeBoardTopLeft();
+  shell::mainface::showReportBeginning();
   completing_ = false;
   completed_ = true;
   Hide();
+  // The reading is handed over to the report panel: Save is next.
+  shell::mainface::focusSave();
 }
 
 bool frmTarotManual::DrawAndPlaceCard(int k) {
@@ -318,10 +397,9 @@ bool frmTarotManual::DrawAndPlaceCard(int k) {
       [this] { return canGoOn(); });
   if (!card) return false;
   lngCard = *card;
-  st.lngChosenCards.append(lngCard);
   const bool reversed = blnRev && ManualReading::liesReversed(platform::Rnd());
+  st.recordManualCard(lngCard, reversed);
   board_->showCard(k, lngCard, reversed ? frmAuto::Turn::Reversed : frmAuto::Turn::Upright);
-  if (reversed) st.lngReversedCards.append(lngCard);
 
   using Placement = void (frmTarotManual::*)(int);
   static const Placement placements[TarotSpreadTable::kSpreadCount] = {
@@ -340,9 +418,7 @@ bool frmTarotManual::DrawAndPlaceCard(int k) {
 void frmTarotManual::abandonReading() {
   // Only a reading laid out to its end is kept: a half-drawn one would be
   // reported and saved as if whole.
-  TarotReadingState& st = tarotState();
-  st.lngChosenCards.erase();
-  st.lngReversedCards.erase();
+  tarotState().abandonReading();
   platform::Forms::unload<frmAuto>();
   completing_ = false;
   if (!isLoaded()) return;  // the window was closed meanwhile: nothing to tell
@@ -379,7 +455,7 @@ void frmTarotManual::SetPicPlacement12(int k) { placeCard(12, k); }
 void frmTarotManual::cmdBack_Click() {
   platform::Forms::get<frmTarotFront>()->Show();
   platform::Forms::unload(this);
-  tarot::mainWindow()->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
 }
 
 void frmTarotManual::cmdCancel_Click() { platform::Forms::unload(this); }

@@ -115,6 +115,11 @@ class frmTarotManual : public QMainWindow, public platform::Form {
   void abandonReading();
   // The window and the board it lays the cards on are still there.
   bool canGoOn() const;
+  // The face-down deck as one tab stop: a card still on the table, the card
+  // that takes the focus by Tab, and the arrow-key moves among the cards.
+  bool cardAvailable(int i) const;
+  void giveCardTabStop(int i, bool focus);
+  bool moveCardFocus(int from, int key);
 
   QString deckLetter_;  // the deck chosen when the window was opened
   QPointer<frmAuto> board_;

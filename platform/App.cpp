@@ -26,7 +26,8 @@ void returnFreedMemory() {
 void initApplication(QApplication& app) {
   services() = realServices();
   app.setApplicationName(programTitle());
-  app.setApplicationDisplayName(programTitle());
+  // No display name: the window system would append it to every title bar,
+  // and the windows' captions are to stand as they are.
   QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
   QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans"));
   QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("DejaVu Sans"));

@@ -10,8 +10,9 @@ namespace platform {
 // first thing in main, before anything is allocated.
 void returnFreedMemory();
 
-// Program-wide set-up of the application object: names, font fall-backs
-// (Verdana to DejaVu Sans, Arial Black to DejaVu Sans Bold).
+// Program-wide set-up of the application object, once its name is set:
+// display name, font fall-backs (Verdana to DejaVu Sans, Arial Black to
+// DejaVu Sans Bold), the services that need windows.
 void initApplication(QApplication& app);
 
 }  // namespace platform

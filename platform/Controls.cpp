@@ -1,6 +1,8 @@
 #include "platform/Controls.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,7 +16,8 @@ namespace platform {
 
 VbLabel::VbLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
   setMouseTracking(true);
-  setAccessibleName(stripAccel(text));
+  // A label without a buddy shows an "&" as it stands, so its name keeps it.
+  setAccessibleName(text);
 }
 
 void VbLabel::setLinkPointer(bool on) {
@@ -74,12 +77,34 @@ VbButton::VbButton(const QString& caption, QWidget* parent) : QPushButton(captio
   });
 }
 
+void VbButton::keyPressEvent(QKeyEvent* e) {
+  // Enter presses the button that has the focus, as Space does, in every
+  // window and not only in dialogs.
+  const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+  if (enter && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !e->isAutoRepeat()) {
+    e->accept();
+    if (isEnabled()) click();
+    return;
+  }
+  QPushButton::keyPressEvent(e);
+}
+
 namespace {
+
+// The code a key filter sees for one typed character: its byte in the code
+// page, or 63 ("?") for a character the code page lacks, as the system's
+// key events deliver such a character.
+int keyCode(uint codePoint) {
+  if (codePoint > 0xFFFF) return 63;
+  const int code = cp1252::toCode(QChar(char16_t(codePoint)));
+  return code < 0 ? 63 : code;
+}
 
 class KeyFilter : public QObject {
  public:
   KeyFilter(QObject* parent, std::function<void(int&)> h) : QObject(parent), h_(std::move(h)) {}
   bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::InputMethod && !resending_) return inputMethod(o, static_cast<QInputMethodEvent*>(e));
     if (e->type() != QEvent::KeyPress) return false;
     auto* k = static_cast<QKeyEvent*>(e);
     if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
@@ -89,23 +114,72 @@ class KeyFilter : public QObject {
       case Qt::Key_Return:
       case Qt::Key_Enter: code = 13; break;
       case Qt::Key_Escape: code = 27; break;
-      case Qt::Key_Tab: return false;
-      default:
-        if (!k->text().isEmpty()) code = cp1252::toCode(k->text().at(0));
-        break;
+      case Qt::Key_Tab:
+      case Qt::Key_Backtab: return false;
+      default: break;
     }
-    if (code < 0) return false;  // navigation keys and the like
-    const int original = code;
-    h_(code);
-    if (code == 0) return true;
-    if (code == original) return false;
-    const QString typed(cp1252::fromCode(code));
-    if (auto* le = qobject_cast<QLineEdit*>(o)) le->insert(typed);
-    else if (auto* pe = qobject_cast<QPlainTextEdit*>(o)) pe->insertPlainText(typed);
+    if (code >= 0) {
+      const int original = code;
+      h_(code);
+      if (code == 0) return true;
+      if (code == original) return false;
+      insert(o, QString(cp1252::fromCode(code)));
+      return true;
+    }
+    const QString text = k->text();
+    if (text.isEmpty() || text.at(0).unicode() < 32) return false;  // navigation keys and the like
+    bool changed = false;
+    const QString kept = filtered(text, changed);
+    if (!changed) return false;
+    insert(o, kept);
     return true;
   }
+
  private:
+  // Each character of a typed text goes through the handler as one key.
+  QString filtered(const QString& text, bool& changed) {
+    QString kept;
+    changed = false;
+    for (uint cp : text.toUcs4()) {
+      const QString one = QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
+      const int original = keyCode(cp);
+      int code = original;
+      h_(code);
+      if (code == 0) {
+        changed = true;
+      } else if (code != original) {
+        kept += cp1252::fromCode(code & 0xFF);
+        changed = true;
+      } else {
+        kept += one;
+      }
+    }
+    return kept;
+  }
+
+  // Text committed by an input method (most characters outside the code
+  // page arrive this way) is filtered like typed keys.
+  bool inputMethod(QObject* o, QInputMethodEvent* e) {
+    if (e->commitString().isEmpty()) return false;
+    bool changed = false;
+    const QString kept = filtered(e->commitString(), changed);
+    if (!changed) return false;
+    QInputMethodEvent copy(e->preeditString(), e->attributes());
+    copy.setCommitString(kept, e->replacementStart(), e->replacementLength());
+    resending_ = true;
+    QCoreApplication::sendEvent(o, &copy);
+    resending_ = false;
+    return true;
+  }
+
+  static void insert(QObject* o, const QString& text) {
+    if (text.isEmpty()) return;
+    if (auto* le = qobject_cast<QLineEdit*>(o)) le->insert(text);
+    else if (auto* pe = qobject_cast<QPlainTextEdit*>(o)) pe->insertPlainText(text);
+  }
+
   std::function<void(int&)> h_;
+  bool resending_ = false;
 };
 
 class FocusFilter : public QObject {
@@ -160,6 +234,55 @@ void onMouseMove(QWidget* w, std::function<void()> handler) {
 
 void onClick(QWidget* w, std::function<void()> handler) {
   w->installEventFilter(new MouseFilter(w, QEvent::MouseButtonRelease, std::move(handler)));
+}
+
+WholeLinesBox::WholeLinesBox(const QString& text, QWidget* parent) : QPlainTextEdit(text, parent) {
+  document()->setDocumentMargin(2);
+  // The room left below the lines keeps the colour of the text's ground.
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, pal.color(QPalette::Base));
+  setPalette(pal);
+  setAutoFillBackground(true);
+  fitLines();
+}
+
+int WholeLinesBox::visibleLines() const {
+  const int line = fontMetrics().lineSpacing();
+  const int room = viewport()->height() - 2 * int(document()->documentMargin());
+  return line > 0 ? qMax(0, room / line) : 0;
+}
+
+void WholeLinesBox::resizeEvent(QResizeEvent* e) {
+  QPlainTextEdit::resizeEvent(e);
+  fitLines();
+}
+
+void WholeLinesBox::changeEvent(QEvent* e) {
+  QPlainTextEdit::changeEvent(e);
+  if (e->type() == QEvent::FontChange) fitLines();
+}
+
+void WholeLinesBox::fitLines() {
+  // The room inside the frame, less the document's margins, in whole lines;
+  // what is left over goes below the text, outside the part that is drawn.
+  const int line = fontMetrics().lineSpacing();
+  const int margin = int(document()->documentMargin());
+  const int room = height() - 2 * frameWidth();
+  if (line <= 0 || room <= 0) return;
+  const int lines = qMax(1, (room - 2 * margin) / line);
+  const int spare = qMax(0, room - (2 * margin + lines * line));
+  setViewportMargins(0, 0, 0, spare);
+}
+
+void tabOrder(const QList<QWidget*>& order) {
+  if (order.size() < 2) return;
+  // The toolkit leaves the order as it was when the first of a pair is the
+  // last control of its window's focus chain; a stand-in that is last for
+  // the while keeps every control of the list off that place.
+  auto* standIn = new QWidget(order.first()->window());
+  standIn->setFocusPolicy(Qt::TabFocus);
+  for (int k = 0; k + 1 < order.size(); ++k) QWidget::setTabOrder(order[k], order[k + 1]);
+  delete standIn;
 }
 
 QString plainText(const QPlainTextEdit* box) { return vb::toCrLf(box->toPlainText()); }

@@ -1,11 +1,12 @@
 #pragma once
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QList>
 #include <QString>
 #include <functional>
 
-class QPlainTextEdit;
 
 namespace platform {
 
@@ -39,13 +40,35 @@ class VbButton : public QPushButton {
   bool value() const { return value_; }
  signals:
   void Click();
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
  private:
   bool value_ = false;
 };
 
+// A multi-line text box that shows whole lines only: where its height is
+// not a whole number of lines, the part that would show a line cut through
+// stays empty, and the scroll bar brings the other lines into view.
+class WholeLinesBox : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  explicit WholeLinesBox(const QString& text = QString(), QWidget* parent = nullptr);
+  // The number of lines the box shows at once.
+  int visibleLines() const;
+
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+  void changeEvent(QEvent* e) override;
+
+ private:
+  void fitLines();
+};
+
 // Calls handler(keyAscii) for every typed character of a text box, as a
 // key-press filter: setting keyAscii to 0 drops the key, another value types
-// that character instead. Backspace is 8, Enter 13.
+// that character instead. Backspace is 8, Enter 13; a character is its
+// Windows-1252 byte, and one the code page lacks is 63 ("?"), whether it is
+// typed or committed by an input method.
 void onKeyPress(QWidget* box, std::function<void(int& keyAscii)> handler);
 // Calls the handlers when focus moves into or out of a widget.
 void onFocus(QWidget* w, std::function<void()> gotFocus, std::function<void()> lostFocus);
@@ -53,6 +76,10 @@ void onFocus(QWidget* w, std::function<void()> gotFocus, std::function<void()> l
 void onMouseMove(QWidget* w, std::function<void()> handler);
 // A widget that reports clicks on itself.
 void onClick(QWidget* w, std::function<void()> handler);
+
+// Sets the tab order of a window's controls: each one after the one before
+// it in the list.
+void tabOrder(const QList<QWidget*>& order);
 
 // Multi-line box text with CR LF line breaks.
 QString plainText(const QPlainTextEdit* box);

@@ -6,9 +6,11 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QScreen>
 #include <QWindow>
 
+#include "platform/ChildMenus.h"
 #include "platform/Twips.h"
 
 namespace platform {
@@ -75,6 +77,8 @@ void Form::Show() {
   if (!QGuiApplication::platformName().startsWith(QLatin1String("offscreen")))
     frame()->activateWindow();
   if (sub_ && sub_->mdiArea()) sub_->mdiArea()->setActiveSubWindow(sub_);
+  // A window handed over to starts on its first control.
+  focusFirstControl(window_);
 }
 
 void Form::ShowModal() {
@@ -91,6 +95,22 @@ void Form::ShowModal() {
   QEventLoop loop;
   QObject::connect(&notifier_, &FormNotifier::unloaded, &loop, &QEventLoop::quit);
   if (isLoaded()) loop.exec();
+}
+
+QWidget* firstTabStop(QWidget* window) {
+  if (!window) return nullptr;
+  for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+    if (!window->isAncestorOf(w) || w->focusProxy()) continue;
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(window)) return w;
+  }
+  return nullptr;
+}
+
+bool focusFirstControl(QWidget* window) {
+  QWidget* w = firstTabStop(window);
+  if (!w) return false;
+  w->setFocus(Qt::TabFocusReason);
+  return true;
 }
 
 void Form::Hide() { frame()->hide(); }
@@ -135,6 +155,10 @@ void Forms::load(Form* f) {
       f->sub_->setObjectName(w->objectName() + QStringLiteral("_frame"));
       QObject::connect(w, &QWidget::windowTitleChanged, f->sub_.data(),
                        &QWidget::setWindowTitle);
+      // A child's menus show in the frame's menu bar, never in a bar of
+      // their own; hidden now, the bar takes no room when the window sizes
+      // itself in its load handler.
+      if (QMenuBar* own = declaredMenuBar(w)) own->hide();
     }
   }
   f->closeFilter_ = new CloseFilter(f, w);

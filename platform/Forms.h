@@ -43,7 +43,8 @@ class Form {
   bool isUnloading() const { return state_ == State::Unloading; }
   FormNotifier* notifier() { return &notifier_; }
 
-  // Show modeless (raise and activate it).
+  // Show modeless (raise and activate it); the focus goes to its first
+  // control in tab order.
   void Show();
   // Show modally: returns when the window has been unloaded.
   void ShowModal();
@@ -79,6 +80,12 @@ class Form {
   FormNotifier notifier_;
   QObject* closeFilter_ = nullptr;
 };
+
+// The first control of a window in tab order that can take the focus now
+// (shown, enabled, reached by Tab), or nullptr.
+QWidget* firstTabStop(QWidget* window);
+// Puts the focus on that control; false when the window has none.
+bool focusFirstControl(QWidget* window);
 
 // The registry of loaded windows.
 class Forms {

@@ -24,10 +24,51 @@ QColor vbColor(quint32 bgr) {
   return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
+namespace {
+
+// A paragraph holding a run of more than this many characters without a
+// blank is laid out as one line (the box scrolls sideways to it). Wrapping
+// such a run costs time that grows with the square of its length, since
+// each line first looks for a word end up to the end of the run: a run of
+// 100,000 letters would hold the window for most of a second.
+constexpr int kLongestWrappedRun = 2000;
+// Marks a paragraph that the box itself keeps on one line.
+constexpr int kKeptOnOneLine = QTextFormat::UserProperty + 0x5A1;
+
+bool hasLongUnbrokenRun(const QString& s) {
+  if (s.size() <= kLongestWrappedRun) return false;
+  int run = 0;
+  for (QChar c : s) {
+    run = c.isSpace() ? 0 : run + 1;
+    if (run > kLongestWrappedRun) return true;
+  }
+  return false;
+}
+
+// Keeps the paragraphs from the one at `from` to the one at `to` on one
+// line exactly when they hold a long unbroken run. A paragraph split off a
+// kept one inherits its mark, and loses it here when its text is ordinary.
+void guardLongRuns(QTextDocument* doc, int from, int to) {
+  for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() <= to; b = b.next()) {
+    const bool marked = b.blockFormat().boolProperty(kKeptOnOneLine);
+    const bool longRun = hasLongUnbrokenRun(b.text());
+    if (marked == longRun) continue;
+    QTextBlockFormat f = b.blockFormat();
+    f.setNonBreakableLines(longRun);
+    if (longRun) f.setProperty(kKeptOnOneLine, true);
+    else f.clearProperty(kKeptOnOneLine);
+    QTextCursor(b).setBlockFormat(f);
+  }
+}
+
+}  // namespace
+
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
   setAcceptRichText(false);
   setLineWrapMode(QTextEdit::WidgetWidth);
   document()->setDocumentMargin(2);
+  // Tab moves on to the next control; the box is still typed in.
+  setTabChangesFocus(true);
   connect(document(), &QTextDocument::contentsChange, this,
           [this](int position, int removed, int added) { noteChange(position, removed, added); });
 }
@@ -146,7 +187,9 @@ void RichTextBox::setSelText(const QString& text) {
   if (insertFormat_.fontWeight() >= QFont::Bold) f.setFontWeight(QFont::Bold);
   else f.setFontWeight(QFont::Normal);
   f.setFontUnderline(insertFormat_.fontUnderline());
+  const int from = c.position();
   c.insertText(vb::fromCrLf(text), f);
+  guardLongRuns(document(), from, c.position());
   c.endEditBlock();
   placeCursor(c);
 }

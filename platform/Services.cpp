@@ -6,10 +6,13 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QThread>
 #include <QTime>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -31,6 +34,69 @@ Lcg24& generator() {
   return g;
 }
 
+// Whether an event is the user's input (as opposed to a repaint, a timer or
+// the program's own work).
+bool isUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::NonClientAreaMouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::ContextMenu:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Holds the user's input that reaches the program while pending events run
+// inside a long loop, and hands it back afterwards. The system's own input
+// already waits (ExcludeUserInputEvents); this also holds input that was
+// posted to a window, so that no click is handled before the loop ends.
+class InputHold : public QObject {
+ public:
+  InputHold() { QCoreApplication::instance()->installEventFilter(this); }
+  ~InputHold() override {
+    QCoreApplication::instance()->removeEventFilter(this);
+    // Posted again in the order they came; they are delivered once the
+    // program is back in its event loop (a later pump holds them again).
+    for (auto& [receiver, event] : held_) {
+      if (receiver) QCoreApplication::postEvent(receiver, event);
+      else delete event;
+    }
+  }
+
+ protected:
+  bool eventFilter(QObject* receiver, QEvent* e) override {
+    if (!isUserInput(e->type())) return false;
+    held_.emplace_back(QPointer<QObject>(receiver), e->clone());
+    return true;
+  }
+
+ private:
+  std::vector<std::pair<QPointer<QObject>, QEvent*>> held_;
+};
+
+void pendingEventsWithoutInput() {
+  if (!QCoreApplication::instance()) return;
+  InputHold hold;
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 Services& current() {
   static Services s = coreServices();
   return s;
@@ -47,7 +113,7 @@ Services coreServices() {
     generator().reseed(quint32(now.msecsSinceStartOfDay()));
   };
   s.sleep = [](int ms) { QThread::msleep(ms > 0 ? ms : 0); };
-  s.doEvents = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+  s.doEvents = pendingEventsWithoutInput;
   // Without windows there is no one to ask: a message goes to the standard
   // error stream and counts as answered with OK (or No), a dialog as
   // cancelled, and nothing is printed.
@@ -85,7 +151,7 @@ void ClearClipboard() {
   if (auto* cb = QGuiApplication::clipboard()) cb->clear();
 }
 
-QString programTitle() { return QStringLiteral("Auravane"); }
+QString programTitle() { return QCoreApplication::applicationName(); }
 
 QString programFolder() { return current().programFolder(); }
 

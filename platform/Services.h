@@ -80,7 +80,8 @@ int MsgBox(const QString& text, int style = vbOKOnly, const QString& title = QSt
 void OpenUrl(const QUrl& url);
 void ClearClipboard();
 
-// The program's title, shown on message boxes that have none of their own.
+// The program's title, shown on message boxes that have none of their own:
+// the application's name.
 QString programTitle();
 // The folder that holds the program (cards/ and pic/ lie beside it).
 QString programFolder();

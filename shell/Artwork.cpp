@@ -43,6 +43,4 @@ QPixmap cardBack() { return art(QStringLiteral("back.png")); }
 
 QPixmap cardBackSmall() { return art(QStringLiteral("back-small.png")); }
 
-QPixmap splashPicture() { return art(QStringLiteral("splash.png")); }
-
 }  // namespace shell

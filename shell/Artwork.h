@@ -17,7 +17,5 @@ QIcon boardIcon();
 QPixmap cardBack();
 // The back of a card for the small face-down deck (27 x 48).
 QPixmap cardBackSmall();
-// The tarot mode's opening picture (500 x 334).
-QPixmap splashPicture();
 
 }  // namespace shell

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 
 #include "platform/Cp1252.h"
+#include "platform/RegularFile.h"
 #include "shell/modTextEncoding.h"
 
 namespace EncodedLinesFile {
@@ -35,17 +36,12 @@ QStringList decode(const QByteArray& bytes) {
 }
 
 std::optional<QStringList> read(const QString& path, qint64 maxSize) {
-  // Only a regular file: opening a named pipe would wait for a writer.
-  const QFileInfo info(path);
-  if (!info.isFile()) return std::nullopt;
-  if (info.size() > maxSize) return std::nullopt;
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-  // The size may have changed since it was looked at: read one byte past the
-  // limit to notice.
-  const QByteArray bytes = f.read(maxSize + 1);
-  if (bytes.size() > maxSize || f.error() != QFileDevice::NoError) return std::nullopt;
-  return decode(bytes);
+  // Only a regular file: opening a named pipe would wait for a writer. The
+  // check is made on the opened file, so a file swapped for a pipe after a
+  // look at its name is refused too.
+  const std::optional<QByteArray> bytes = platform::readRegularFile(path, maxSize);
+  if (!bytes) return std::nullopt;
+  return decode(*bytes);
 }
 
 bool writeAll(QIODevice& device, const QByteArray& bytes) {

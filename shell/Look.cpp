@@ -55,6 +55,16 @@ void centreOnScreen(QWidget* w) {
   w->move(r.topLeft());
 }
 
+void fitWrappedText(QLabel* label, double minPt) {
+  QFont f = label->font();
+  while (f.pointSizeF() > minPt) {
+    label->setFont(f);
+    if (label->heightForWidth(label->width()) <= label->height()) return;
+    f.setPointSizeF(qMax(minPt, f.pointSizeF() - 0.25));
+  }
+  label->setFont(f);
+}
+
 void fitTextToWidth(QLabel* label, double minPt) {
   QFont f = label->font();
   const double room = label->contentsRect().width() - 2 * label->margin();
@@ -79,8 +89,9 @@ void standardColours(QWidget* window) {
 
 void fitLabels(QWidget* root) {
   for (QLabel* l : root->findChildren<QLabel*>()) {
-    if (l->wordWrap() || l->text().isEmpty() || l->width() <= 0) continue;
-    shell::fitTextToWidth(l, 7.0);
+    if (l->text().isEmpty() || l->width() <= 0) continue;
+    if (l->wordWrap()) fitWrappedText(l, 7.0);
+    else fitTextToWidth(l, 7.0);
   }
 }
 

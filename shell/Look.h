@@ -26,6 +26,9 @@ void textColour(QWidget* w, const QColor& c);
 platform::VbButton* greyButton(const QString& caption, const QString& name, QWidget* parent);
 // Places a top-level window in the middle of the screen.
 void centreOnScreen(QWidget* w);
+// Shrinks a word-wrapped label's font, down to minPt, until all of its
+// lines fit the height it was given; the label keeps its place and size.
+void fitWrappedText(QLabel* label, double minPt);
 // Shrinks a one-line label's font, down to minPt, until its text fits the
 // width it was given; the label keeps its place and size.
 void fitTextToWidth(QLabel* label, double minPt);
@@ -33,8 +36,9 @@ void fitTextToWidth(QLabel* label, double minPt);
 // Give a window the application's own colours, so that it does not take on
 // the colours of the main window it lies in.
 void standardColours(QWidget* window);
-// Shrink the font of every one-line text label under root, down to 7 pt at
-// the least, until its text fits the width it was given.
+// Shrink the font of every text label under root, down to 7 pt at the
+// least, until its text fits the box it was given (its width for one line,
+// its height for wrapped text).
 void fitLabels(QWidget* root);
 // Show a picture in a picture box, shrunk to fit the box whole when it is
 // larger than the box.

@@ -106,8 +106,7 @@ frmAbout::frmAbout() : platform::Form(this) {
   connect(lblCobrand, &platform::VbLabel::Click, this, &frmAbout::lblCobrand_Click);
 
   // OK first, then the two links.
-  setTabOrder(cmdOK, lblHomePage);
-  setTabOrder(lblHomePage, lblCobrand);
+  platform::tabOrder({cmdOK, lblHomePage, lblCobrand});
   cmdOK->setFocus();
 
   shell::centreOnScreen(this);

@@ -166,14 +166,8 @@ frmExitScreen::frmExitScreen() : platform::Form(this) {
   connect(cmdClose, &platform::VbButton::Click, this, &frmExitScreen::cmdClose_Click);
   connect(cmdSubmit, &platform::VbButton::Click, this, &frmExitScreen::cmdSubmit_Click);
 
-  setTabOrder(cmdClose, Check1);
-  setTabOrder(Check1, txtName);
-  setTabOrder(txtName, cmdSubmit);
-  setTabOrder(cmdSubmit, txtEmail);
-  setTabOrder(txtEmail, txtFriendEmail);
-  setTabOrder(txtFriendEmail, txtFriendName);
-  setTabOrder(txtFriendName, txtMessage);
-  setTabOrder(txtMessage, lblGoToHome);
+  platform::tabOrder({cmdClose, Check1, txtName, cmdSubmit, txtEmail, txtFriendEmail, txtFriendName,
+                      txtMessage, lblGoToHome});
   for (QPushButton* b : {Check1, static_cast<QPushButton*>(cmdClose), static_cast<QPushButton*>(cmdSubmit)})
     b->setAutoDefault(true);  // Enter presses the button that has the focus
   cmdClose->setFocus();

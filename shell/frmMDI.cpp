@@ -9,16 +9,19 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "platform/ChildMenus.h"
 #include "platform/Services.h"
 #include "platform/SingleInstance.h"
 #include "platform/Twips.h"
 #include "shell/Artwork.h"
 #include "shell/Look.h"
 #include "shell/Menus.h"
+#include "shell/ReportWriter.h"
 #include "shell/PromoFrame.h"
 #include "shell/Site.h"
 #include "shell/ShellWindows.h"
@@ -123,7 +126,7 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   setTwGeometry(txtCountry, 8400, 60, 2445, 285);
   lblQ = stripLabel(QStringLiteral("Question"), QStringLiteral("lblQ"), picTop);
   setTwGeometry(lblQ, 90, 450, 855, 255);
-  txtQ = platform::named(new QPlainTextEdit(QStringLiteral("aa"), picTop), QStringLiteral("txtQ"),
+  txtQ = platform::named(new platform::WholeLinesBox(QStringLiteral("aa"), picTop), QStringLiteral("txtQ"),
                          QStringLiteral("Question"));
   txtQ->setFont(verdana(8.25));
   txtQ->setReadOnly(true);
@@ -270,8 +273,25 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   mnuDonate = actions.value(QStringLiteral("mnuDonate"));
   mkmoney = actions.value(QStringLiteral("mkmoney"));  // switched off; nothing switches it on
 
-  setTabOrder(cmdSelectOption[0], cmdSelectOption[1]);
-  setTabOrder(cmdSelectOption[1], cmdSelectOption[2]);
+  // Text that the stand-in fonts make too large for its box shows whole in
+  // a smaller font.
+  for (QLabel* l : {static_cast<QLabel*>(lblQuorvaleBanner), static_cast<QLabel*>(lblCaption[1]),
+                    static_cast<QLabel*>(Label7)})
+    shell::fitWrappedText(l, 7.0);
+  for (int i : {0, 2, 3, 4, 5}) shell::fitTextToWidth(lblCaption[i], 7.0);
+
+  // While a child window with menus is active, its menus stand in this bar.
+  platform::ChildMenus::install(bar, mdiArea_);
+
+  // Tab order: the mode buttons, the querent strip with Save and Print, the
+  // welcome panel's links, the report, then the banner and the bottom strip.
+  const QList<QWidget*> order = {cmdSelectOption[0], cmdSelectOption[1], cmdSelectOption[2],
+                                 txtName,            txtDOB,             txtCountry,
+                                 txtQ,               cmdSave,            cmdPrint,
+                                 lblCaption[3],      lblCaption[4],      lblCaption[5],
+                                 RTB,                lblQuorvaleBanner,  Label7,
+                                 cmdMdiExit};
+  platform::tabOrder(order);
 }
 
 void frmMDI::Form_Load() {
@@ -296,6 +316,21 @@ void frmMDI::MDIForm_Resize() {
   platform::setTwLeft(cmdSave, platform::twLeft(cmdPrint) - platform::twWidth(cmdSave) - 100);
 }
 
+bool frmMDI::focusNextPrevChild(bool next) {
+  QWidget* from = focusWidget();
+  if (!from || mdiArea_->isAncestorOf(from)) return QMainWindow::focusNextPrevChild(next);
+  QWidget* w = from;
+  do {
+    w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+    if (!w || w == this || w == mdiArea_ || mdiArea_->isAncestorOf(w) || !isAncestorOf(w)) continue;
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this) && !w->focusProxy()) {
+      w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  } while (w && w != from);
+  return false;
+}
+
 void frmMDI::resizeEvent(QResizeEvent* e) {
   QMainWindow::resizeEvent(e);
   MDIForm_Resize();
@@ -304,6 +339,39 @@ void frmMDI::resizeEvent(QResizeEvent* e) {
 void frmMDI::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   MDIForm_Resize();
+}
+
+namespace {
+
+struct Wiring {
+  std::function<platform::Form*()> firstWindow[3];
+  std::function<void()> save;
+};
+Wiring& wiring() {
+  static Wiring w;
+  return w;
+}
+
+}  // namespace
+
+void shell::registerModeWindow(int mode, std::function<platform::Form*()> firstWindow) {
+  if (mode >= 0 && mode < 3) wiring().firstWindow[mode] = std::move(firstWindow);
+}
+
+void shell::registerSaveReading(std::function<void()> save) { wiring().save = std::move(save); }
+
+void shell::openModeWindow(int mode) {
+  if (mode < 0 || mode >= 3 || !wiring().firstWindow[mode]) return;
+  platform::Form* first = wiring().firstWindow[mode]();
+  if (!first) return;
+  first->Show();
+  first->placeTopCentre();
+}
+
+// Save writes the reading on the board, in the way the program's wiring
+// gives; without one it does nothing.
+void frmMDI::cmdSave_Click() {
+  if (wiring().save) wiring().save();
 }
 
 const QStringList& shell::modeSwitchUnloads() {
@@ -361,6 +429,12 @@ void frmMDI::showReportPanel() {
   platform::setTwHeight(RTB, double(float(platform::screenHeightTwips()) - (strips + 1200.0f)));
 }
 
+void frmMDI::showReportBeginning() {
+  RTB->setSelStart(0);
+  RTB->verticalScrollBar()->setValue(0);
+  RTB->horizontalScrollBar()->setValue(0);
+}
+
 QString frmMDI::questionText() const { return platform::plainText(txtQ); }
 
 void frmMDI::Form_Unload(bool&) {
@@ -386,4 +460,13 @@ bool shell::startProgram() {
     mdi->setGeometry(screen->availableGeometry());
   mdi->showMaximized();
   return true;
+}
+
+// Print lays the report's plain text between a header and a footer line and
+// prints it on the default printer. Each print is composed afresh.
+void frmMDI::cmdPrint_Click() {
+  const QString line = shell::reportGeneratedBy();
+  if (!shell::printFramed(rtb1, RTB->Text(), line, line))
+    platform::MsgBox(QStringLiteral("No printer is available. Nothing was printed."),
+                     platform::vbInformation);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QMainWindow>
 #include <array>
+#include <functional>
 
 #include "platform/Controls.h"
 #include "platform/Forms.h"
@@ -77,6 +78,10 @@ class frmMDI : public QMainWindow, public platform::Form {
   // (the banner, mode and querent strips above, the bottom strip below).
   void showReportPanel();
 
+  // Shows the report from its beginning: the insertion point at the start
+  // and the box scrolled to its top.
+  void showReportBeginning();
+
   // The querent strip's multi-line question, with CR LF breaks.
   QString questionText() const;
 
@@ -85,6 +90,9 @@ class frmMDI : public QMainWindow, public platform::Form {
   void Form_Unload(bool& cancel) override;
   void resizeEvent(QResizeEvent* e) override;
   void showEvent(QShowEvent* e) override;
+  // Tab and Shift+Tab among the main window's own controls go round among
+  // them; the child windows in the client area keep their own tab order.
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void chooseMode(int mode, bool fromButton, int labelIndex);
@@ -97,8 +105,14 @@ void installMdiHost();
 // The program's start: refuses a second instance, runs the update reminder
 // and shows the main window. False when the program is to end at once.
 bool startProgram();
+// The shell knows no mode: the program's wiring registers, for each mode
+// (0 numerology, 1 tarot, 2 tarot numerology), how its first window is
+// reached, and what the main window's Save does with the reading on the
+// board.
+void registerModeWindow(int mode, std::function<platform::Form*()> firstWindow);
+void registerSaveReading(std::function<void()> save);
 // The first window of a mode, shown and placed top-centre; nothing when the
-// mode has no window yet.
+// mode has no window registered.
 void openModeWindow(int mode);
 // The windows the mode switch unloads, in order (17 requests).
 const QStringList& modeSwitchUnloads();

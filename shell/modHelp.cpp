@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "platform/Forms.h"
+#include "platform/ProgramState.h"
 #include "platform/Services.h"
 #include "platform/Settings.h"
 #include "shell/Site.h"
@@ -42,6 +43,9 @@ namespace shell {
 
 ShellState& shellState() {
   static ShellState s;
+  static const bool registered =
+      platform::registerStateReset([] { shellState() = ShellState(); });
+  (void)registered;
   return s;
 }
 

@@ -1,17 +1,10 @@
 #include "tarot/TarotLook.h"
 
-#include <QApplication>
-#include <QFontMetrics>
 #include <QLabel>
-#include <QMdiSubWindow>
-#include <QPixmap>
 
 #include "platform/Controls.h"
-#include "platform/Forms.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
-#include "shell/Site.h"
-#include "shell/frmMDI.h"
 
 namespace tarot {
 
@@ -39,15 +32,6 @@ QLabel* pleaseWaitLine(QWidget* panel, const QString& name) {
   fillColour(l, Qt::white);
   textColour(l, platform::vbColor(0xFF0000));
   return l;
-}
-
-frmMDI* mainWindow() {
-  if (frmMDI* m = platform::Forms::find<frmMDI>()) return m;
-  // While the main window closes it unloads its child windows, whose unload
-  // handlers still reach its panels: it is on its way out, not gone.
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (auto* m = qobject_cast<frmMDI*>(w); m && m->isUnloading()) return m;
-  return platform::Forms::get<frmMDI>();
 }
 
 }  // namespace tarot

@@ -5,7 +5,6 @@
 
 class QLabel;
 class QWidget;
-class frmMDI;
 
 // The look of the tarot windows: the shell's shared helpers, and the red
 // please-wait panel that only the tarot windows show.
@@ -35,8 +34,5 @@ struct PleaseWaitPanel {
 PleaseWaitPanel pleaseWaitPanel(QWidget* parent, double left, double top);
 // A line of the panel with the given name, in Label2's place.
 QLabel* pleaseWaitLine(QWidget* panel, const QString& name);
-
-// The main window, also while it is closing; loaded when it is not loaded.
-frmMDI* mainWindow();
 
 }  // namespace tarot

@@ -2,17 +2,21 @@
 
 #include "board/SpreadSlotLayout.h"
 #include "shell/EncodedLinesFile.h"
-#include "tarot/TarotReadingState.h"
 
 namespace TarotReadingFile {
 namespace {
 
-// "0" to "77": decimal digits only, no sign or blanks.
+// A whole number from 0 to 77 in decimal digits, with or without leading
+// zeros ("7", "07", "077"); no sign or blanks.
 std::optional<int> cardValue(const QString& text) {
-  if (text.isEmpty() || text.size() > 2) return std::nullopt;
+  if (text.isEmpty()) return std::nullopt;
   for (QChar c : text)
     if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
-  const int v = text.toInt();
+  qsizetype first = 0;
+  while (first + 1 < text.size() && text.at(first) == QLatin1Char('0')) ++first;
+  const QString digits = text.mid(first);
+  if (digits.size() > 2) return std::nullopt;
+  const int v = digits.toInt();
   if (v > 77) return std::nullopt;
   return v;
 }
@@ -28,16 +32,6 @@ QStringList lines(const Reading& r) {
 }
 
 QByteArray encode(const Reading& r) { return EncodedLinesFile::encode(lines(r)); }
-
-Reading fromState(const TarotReadingState& s) {
-  Reading r;
-  r.spreadName = s.strSpreadName;
-  r.deckLetter = s.strDeckLetter;
-  const int last = s.blnManualMode ? s.lngChosenCards.ubound() : s.lngChosenCards.ubound() - 1;
-  for (int i = 0; i <= last; ++i) r.cards.push_back(s.lngChosenCards.at(i));
-  r.reversed = s.lngReversedCards.values();
-  return r;
-}
 
 std::optional<Reading> decode(const QByteArray& bytes) {
   return fromLines(EncodedLinesFile::decode(bytes));

@@ -5,8 +5,6 @@
 #include <optional>
 #include <vector>
 
-struct TarotReadingState;
-
 // The saved tarot reading (".lqs"): one encoded line each for the spread
 // name ("s"), the deck letter ("d"), a card per position ("c") and each
 // reversed card ("r"). Every line, tag and value alike, goes through
@@ -27,9 +25,6 @@ constexpr qint64 kMaxFileSize = 64 * 1024;
 // deck letter, "c" and each card, "r" and each reversed card.
 QStringList lines(const Reading& r);
 QByteArray encode(const Reading& r);
-// The reading on the board as Save writes it: a manual reading writes every
-// element of its card list, an automatic one all but the spare last element.
-Reading fromState(const TarotReadingState& s);
 
 // Reads a file's bytes. Lines may end in CR LF, CR or LF and come in any
 // order; unknown tags and empty lines are passed over; the last "s" and "d"
@@ -41,8 +36,9 @@ std::optional<Reading> decode(const QByteArray& bytes);
 // The same check over lines already decoded.
 std::optional<Reading> fromLines(const QStringList& lines);
 
-// Reads and decodes a file; nothing when it is not a regular file, cannot be
-// read, is too large or is refused by decode.
+// Reads and decodes a file; nothing when it is not a regular file (a named
+// pipe, a device, a socket, a folder), cannot be read, is too large or is
+// refused by decode. It never waits for a writer.
 std::optional<Reading> load(const QString& path);
 // Writes through a temporary file, so a failed write leaves an existing file
 // whole. False when anything failed, including a write cut short by a full

@@ -92,7 +92,9 @@ std::vector<Spread> build() {
   {
     std::vector<QString> romany;
     for (int p = 0; p < 21; ++p)
-      romany.push_back(p < 7 ? "Represent the past." : p < 14 ? "Represent the present." : "Represent the future.");
+      romany.push_back(QString::fromLatin1(p < 7    ? "Represent the past."
+                                           : p < 14 ? "Represent the present."
+                                                    : "Represent the future."));
     rows.push_back({9, "The Romany/ Gypsy Spread", 21, "Spread Type - The Romany/ Gypsy Spread", HB::None,
                     T::description(9), false, numbered(21, "Card ", romany)});
   }

@@ -16,7 +16,7 @@
 #include "shell/Menus.h"
 #include "shell/PromoFrame.h"
 #include "shell/ShellWindows.h"
-#include "shell/frmMDI.h"
+#include "shell/MainFace.h"
 #include "shell/modHelp.h"
 #include "tarot/BoardLink.h"
 #include "tarot/TarotArtwork.h"
@@ -115,7 +115,8 @@ frmTarot::frmTarot() : platform::Form(this, Kind::MdiChild) {
   setTwGeometry(txtCountry, 6960, 495, 1575, 285);
   lblQ = tarot::boldLabel(QStringLiteral("Question"), QStringLiteral("lblQ"), 8.25, client);
   setTwGeometry(lblQ, 120, 1080, 855, 255);
-  txtQ = platform::named(new QPlainTextEdit(client), QStringLiteral("txtQ"), QStringLiteral("Question"));
+  txtQ = platform::named(new platform::WholeLinesBox(QString(), client), QStringLiteral("txtQ"),
+                         QStringLiteral("Question"));
   txtQ->setFont(tarot::verdana(8.25));
   txtQ->setReadOnly(true);
   txtQ->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -213,10 +214,10 @@ frmTarot::frmTarot() : platform::Form(this, Kind::MdiChild) {
   picMessage->raise();
 
   // Tab order: list, arcana boxes, the four buttons, description,
-  // reversal box, picture, then the deck list.
-  QWidget* order[] = {lstOption, chkHA, chkLA, cmdAuto, cmdManual, cmdBack, cmdCancel,
-                      txtDisp,   chkRev, pctCard, cboCards, txtName, txtDOB, txtCountry, txtQ};
-  for (std::size_t k = 0; k + 1 < std::size(order); ++k) setTabOrder(order[k], order[k + 1]);
+  // reversal box, picture, then the deck list, the querent's boxes and the
+  // forum link.
+  platform::tabOrder({lstOption, chkHA, chkLA, cmdAuto, cmdManual, cmdBack, cmdCancel, txtDisp, chkRev,
+                      pctCard, cboCards, txtName, txtDOB, txtCountry, txtQ, Label6});
 
   // Menus.
   QMenuBar* bar = menuBar();
@@ -278,18 +279,7 @@ void frmTarot::Form_Load() {
 
   // A new visit starts a new reading record; a saved reading read back
   // earlier keeps its fields.
-  TarotReadingState& st = tarotState();
-  st.strDeckLetter = QStringLiteral("r");
-  st.blnManualMode = false;
-  st.lngChosenCards.erase();
-  st.lngReversedCards.erase();
-  st.blnAutoCast = false;
-  st.blnManualCast = false;
-  st.strSpreadName = QStringLiteral("-1");
-  st.lngCardCount = -1;
-  st.blnMinorArcana = false;
-  st.blnMajorArcana = false;
-  st.blnReverseCards = false;
+  tarotState().beginVisit();
 
   for (int k = 0; k < TarotSpreadTable::kSpreadCount; ++k)
     lstOption->addItem(TarotSpreadTable::row(k).listText);
@@ -305,12 +295,12 @@ void frmTarot::Form_Load() {
 }
 
 void frmTarot::cboCards_Click() {
-  tarotState().strDeckLetter = tarot::deckLetter(cboCards->currentIndex());
+  tarotState().chooseDeck(tarot::deckLetter(cboCards->currentIndex()));
 }
 
 void frmTarot::lstOption_Click() {
   const int index = lstOption->currentRow();
-  tarotState().lngSpreadIndex = index;
+  tarotState().chooseSpread(index);
   i = index;
   showSpreadPicture(i);
   SetSpreadInfo(i);
@@ -358,20 +348,18 @@ void frmTarot::startReading(bool manual) {
   // emptied and the deck is the one this page shows.
   tarot::unloadBoard();
   if (manual) tarot::unloadManualPick();
-  TarotReadingState& st = tarotState();
-  st.lngChosenCards.erase();
-  st.lngReversedCards.erase();
-  st.strDeckLetter = tarot::deckLetter(cboCards->currentIndex());
-  st.blnManualMode = manual;
-  st.blnAutoCast = !manual;
+  TarotReadingState::Choice choice;
+  choice.spreadName = card;
+  choice.cardCount = no;
+  choice.deckLetter = tarot::deckLetter(cboCards->currentIndex());
+  choice.minorArcana = lboo;
+  choice.majorArcana = hboo;
+  choice.reverseCards = rboo;
+  choice.manual = manual;
   // A manual reading counts as cast by hand only when its button was
   // pressed, not when the File menu runs it.
-  st.blnManualCast = manual && cmdManual->value();
-  st.strSpreadName = card;
-  st.lngCardCount = no;
-  st.blnMinorArcana = lboo;
-  st.blnMajorArcana = hboo;
-  st.blnReverseCards = rboo;
+  choice.castByHand = cmdManual->value();
+  tarotState().beginReading(choice);
 }
 
 void frmTarot::cmdAuto_Click() {
@@ -381,49 +369,47 @@ void frmTarot::cmdAuto_Click() {
   if (!rboo) tarot::pauseKeepingPaint(3000);
 
   startReading(false);
-  tarot::handOverRoute().showBoard();
+  tarot::showBoardForAutoCast();
 
-  frmMDI* mdi = tarot::mainWindow();
-  mdi->showReportPanel();
-  mdi->txtName->setText(txtName->text());
-  mdi->txtDOB->setText(txtDOB->text());
-  mdi->txtCountry->setText(txtCountry->text());
-  mdi->txtQ->setPlainText(txtQ->toPlainText());
-  if (platform::Form* board = platform::Forms::findByName(QStringLiteral("frmAuto"))) {
-    board->setLeft(0);
-    board->setTop(0);
-  }
+  shell::mainface::showReportPanel();
+  shell::mainface::setQuerent(
+      {txtName->text(), txtDOB->text(), txtCountry->text(), txtQ->toPlainText()});
+  tarot::placeBoardTopLeft();
   Hide();
-  mdi->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
+  // The reading is handed over to the report panel, shown from its
+  // beginning: Save is next.
+  shell::mainface::showReportBeginning();
+  shell::mainface::focusSave();
 }
 
 void frmTarot::cmdManual_Click() {
   beginHandOver();
   startReading(true);
-  tarot::handOverRoute().showManualPick();
+  tarot::showManualPick();
   Hide();
-  tarot::mainWindow()->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
 }
 
 void frmTarot::cmdBack_Click() {
   platform::Forms::get<frmTarotFront>()->Show();
   platform::Forms::unload(this);
-  tarot::mainWindow()->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
 }
 
 void frmTarot::cmdCancel_Click() { platform::Forms::unload(this); }
 
 void frmTarot::Form_Unload(bool&) {
   // The hand-over leaves the welcome panel to the windows it hands over to.
-  if (!cmdAuto->value() && !cmdManual->value()) tarot::mainWindow()->picMain->setVisible(true);
+  if (!cmdAuto->value() && !cmdManual->value()) shell::mainface::setWelcomeVisible(true);
 }
 
 void frmTarot::mnuCast_Click() {
   cmdAuto->click();
   picMessage->setVisible(true);
   repaint();
-  tarotState().blnManualMode = false;
-  tarot::handOverRoute().showBoard();
+  tarotState().castAutomatically();
+  tarot::showBoardForAutoCast();
   platform::Forms::unload(this);
 }
 

@@ -13,7 +13,7 @@
 #include "shell/Menus.h"
 #include "shell/PromoFrame.h"
 #include "shell/ShellWindows.h"
-#include "shell/frmMDI.h"
+#include "shell/MainFace.h"
 #include "shell/modHelp.h"
 #include "tarot/TarotArtwork.h"
 #include "tarot/TarotLook.h"
@@ -122,7 +122,7 @@ frmTarotFront::frmTarotFront() : platform::Form(this, Kind::MdiChild) {
 
   lblQuestion = tarot::boldLabel(QStringLiteral("Question"), QStringLiteral("lblQuestion"), 9.75, client);
   setTwGeometry(lblQuestion, 120, 2437, 975, 240);
-  txtQuestion = platform::named(new QPlainTextEdit(client), QStringLiteral("txtQuestion"),
+  txtQuestion = platform::named(new platform::WholeLinesBox(QString(), client), QStringLiteral("txtQuestion"),
                                 QStringLiteral("Question"));
   txtQuestion->setFont(tarot::verdana(8.25));
   txtQuestion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -160,17 +160,8 @@ frmTarotFront::frmTarotFront() : platform::Form(this, Kind::MdiChild) {
   lblFullBrand = frame.lblFullBrand;
 
   // Tab order: the four fields, then Next, Reset, Exit.
-  setTabOrder(txtName, cmbDate);
-  setTabOrder(cmbDate, cmbMonth);
-  setTabOrder(cmbMonth, cmbYear);
-  setTabOrder(cmbYear, txtCountry);
-  setTabOrder(txtCountry, txtQuestion);
-  setTabOrder(txtQuestion, cmdNext);
-  setTabOrder(cmdNext, cmdReset);
-  setTabOrder(cmdReset, cmdCancel);
-  setTabOrder(cmdCancel, cmdOpen);
-  setTabOrder(cmdOpen, Label6);
-  setTabOrder(Label6, lblFullBrand);
+  platform::tabOrder({txtName, cmbDate, cmbMonth, cmbYear, txtCountry, txtQuestion, cmdNext, cmdReset,
+                      cmdCancel, cmdOpen, Label6, lblFullBrand});
 
   // Menus.
   QMenuBar* bar = menuBar();
@@ -236,7 +227,7 @@ void frmTarotFront::cmdNext_Click() {
   page->txtQ->setPlainText(txtQuestion->toPlainText());
   page->Show();
   Hide();
-  tarot::mainWindow()->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
 }
 
 void frmTarotFront::mnuNext_Click() { cmdNext_Click(); }
@@ -284,4 +275,4 @@ void frmTarotFront::mnuExit_Click() { cmdCancel_Click(); }
 
 void frmTarotFront::Label6_Click() { modHelp::GoToHomePage(); }
 
-void frmTarotFront::Form_Unload(bool&) { tarot::mainWindow()->picMain->setVisible(true); }
+void frmTarotFront::Form_Unload(bool&) { shell::mainface::setWelcomeVisible(true); }

@@ -3,7 +3,7 @@
 
 #include "platform/Services.h"
 #include "tarot/TarotReadingFile.h"
-#include "shell/frmMDI.h"
+#include "shell/MainFace.h"
 #include "tarot/BoardLink.h"
 #include "tarot/TarotLook.h"
 #include "tarot/TarotReadingState.h"
@@ -29,27 +29,22 @@ void frmTarotFront::cmdOpen_Click() {
     platform::MsgBox(QStringLiteral("Please Check The File."), platform::vbCritical);
   };
   if (!path->endsWith(QLatin1String("lqs"))) return refuse();
+  // Only a regular file is read: a named pipe, a device or a socket would
+  // hold the program until something writes to it.
   const std::optional<TarotReadingFile::Reading> reading = TarotReadingFile::load(*path);
   if (!reading) return refuse();
 
-  TarotReadingState& s = tarotState();
-  s.strOpenedSpreadName = reading->spreadName;
-  s.strDeckLetter = reading->deckLetter;
-  const int count = int(reading->cards.size());
-  s.lngOpenedCards.redim(count);  // the spare last element stays 0
-  for (int k = 0; k < count; ++k) s.lngOpenedCards[k] = reading->cards[std::size_t(k)];
-  s.lngOpenedReversed.erase();
-  for (int c : reading->reversed) s.lngOpenedReversed.append(c);
-  s.blnOpenedReading = true;
-  tarot::layOutOpenedReading(count);
+  tarotState().openSavedReading(*reading);
+  tarot::layOutOpenedReading(int(reading->cards.size()));
 
   // A saved reading holds no querent: the strip's boxes are emptied rather
   // than left showing an earlier querent beside this reading.
-  frmMDI* mdi = tarot::mainWindow();
-  mdi->txtName->clear();
-  mdi->txtDOB->clear();
-  mdi->txtCountry->clear();
-  mdi->txtQ->clear();
-  mdi->showReportPanel();
-  mdi->Show();
+  shell::mainface::setQuerent({});
+  shell::mainface::showReportPanel();
+  shell::mainface::show();
+  // As after a deal: the board beside the report panel, the report from its
+  // beginning, and Save next.
+  tarot::placeBoardTopLeft();
+  shell::mainface::showReportBeginning();
+  shell::mainface::focusSave();
 }

@@ -7,7 +7,7 @@
 
 #include "platform/Services.h"
 #include "platform/Twips.h"
-#include "shell/frmMDI.h"
+#include "shell/MainFace.h"
 #include "shell/modHelp.h"
 #include "tarot/TarotArtwork.h"
 #include "tarot/TarotLook.h"
@@ -66,14 +66,18 @@ void frmTarotOpen::Form_Load() {
 }
 
 void frmTarotOpen::Timer1_Timer() {
+  const bool appears = cmdContd->isHidden();
   cmdContd->setEnabled(true);
   cmdContd->setVisible(true);
+  // Continue is the splash's one control: it takes the focus when it
+  // appears, so Enter or Space goes on.
+  if (appears && FormVisible()) cmdContd->setFocus(Qt::OtherFocusReason);
 }
 
 void frmTarotOpen::cmdContd_Click() {
   platform::Forms::get<frmTarotFront>()->Show();
   Hide();
-  tarot::mainWindow()->picMain->setVisible(false);
+  shell::mainface::setWelcomeVisible(false);
 }
 
-void frmTarotOpen::Form_Unload(bool&) { tarot::mainWindow()->picMain->setVisible(true); }
+void frmTarotOpen::Form_Unload(bool&) { shell::mainface::setWelcomeVisible(true); }

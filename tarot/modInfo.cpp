@@ -61,14 +61,11 @@ void WriteSpreadHeader(platform::RichTextBox* box, const QString& name) {
 
 void WriteReadingCards(platform::RichTextBox* box, const CardList& cards, const CardList& reversed) {
   TarotReadingState& st = tarotState();
-  st.strReportSpread = st.strSpreadName;
-  if (st.strReportSpread.isEmpty()) st.strReportSpread = st.strOpenedSpreadName;
+  st.beginReport();
 
   // A list without bounds has no cards to write, and no closing line either.
   if (!IsArrayDimensioned(cards)) return;
-  // Only a manual reading's list is all cards; the lists of an automatic deal
-  // and of an opened saved reading end in a spare element.
-  const int last = (st.blnManualMode && !st.blnOpenedReading) ? cards.ubound() : cards.ubound() - 1;
+  const int last = st.listedCards(cards) - 1;
 
   // The cards follow the header at the insertion point, wherever the
   // header left it.

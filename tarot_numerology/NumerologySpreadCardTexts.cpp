@@ -1,77 +1,98 @@
 // The descriptions of the tarot-numerology deck's cards: one paragraph per
-// card, in the deck's order.
+// card, in the deck's order. A Major Arcana card that belongs to a number's
+// card set has the same description there.
 #include "tarot_numerology/NumerologySpreadCards.h"
 
 namespace NSCardTable {
 namespace {
 
 const char* const kDescriptions[kCardCount] = {
-    "This signifies the beginning of a new journey. It may ask you to step forward before "
-    "every answer is known. Trust your curiosity, travel light and let the road teach you "
-    "what plans alone cannot. Adventure awaits.",
+    "This signifies the beginning of a new journey. It may call for a leap of faith into "
+    "the unknown, with the open heart and curiosity of a child. Trust life, travel light "
+    "and welcome new experiences, but keep your eyes open so that spontaneity does not "
+    "turn into carelessness.",
     "This card signifies a strong personality with willpower, skill and the means to turn "
-    "ideas into deeds. Everything you need is already within reach; gather your talents, "
-    "focus your intent and act with confidence.",
-    "Your intuition will play a very important part in your life in the days ahead. Listen "
-    "to the quiet voice within, keep your counsel, and let hidden knowledge come to the "
-    "surface in its own time. Quiet study rewards you.",
-    "Execution of your decisions are in you own hands now. This is a fertile, generous "
-    "time in which care and patience bring growth. Nurture your projects and the people "
-    "around you, and abundance will follow.",
-    "This is the time to organize yourself and plan your next steps with care. Structure, "
-    "discipline and clear rules will serve you well; take charge calmly and build "
-    "something that lasts. Lead fairly and others will follow.",
+    "ideas into results. Everything you need is already on your table; what counts now is "
+    "that you use it with purpose. Communicate clearly, trust your abilities and act, for "
+    "this is a time when your efforts can shape events.",
+    "Your intuition will play a very important part in your decisions now. Not everything "
+    "is visible yet: keep quiet, observe and listen to your inner voice rather than to "
+    "loud opinions. Hidden knowledge, dreams and secrets may come to light, and patience "
+    "will show you the right moment to act.",
+    "Execution of your decisions are in you own hands now. This is a fertile and abundant "
+    "time: ideas grow, projects bear fruit and relationships are warm and caring. Enjoy "
+    "comfort and beauty, look after your body and your home, and let your creativity and "
+    "generosity nourish the people you love.",
+    "This is the time to organize yourself and plan your next moves with care. Structure, "
+    "discipline and clear rules will serve you well. You may take on authority or meet a "
+    "protective, fatherly figure. Be firm and fair, rely on reason rather than emotion, "
+    "and build a solid base for what you want to achieve.",
     "You may be more worried about your social standing than you admit. Tradition, "
     "teachers and shared beliefs offer guidance now; learn from those who came before, yet "
     "keep what truly rings true for you.",
-    "This is the time to understand and give a meaning to the bonds in your life. A choice "
-    "of the heart lies before you; let your values decide, and a deep union or harmony may "
-    "follow. Be true to yourself in love.",
-    "You may see success soon. Have a positive outlook towards every obstacle, hold the "
-    "reins firmly and keep opposing forces in balance. Determined effort now carries you "
-    "swiftly to victory. Keep your focus on the goal.",
-    "You may get involved in legal issues. Seek sound advice and act honestly, for every "
-    "cause brings its effect. Fairness and a clear mind will bring a balanced outcome. "
-    "Weigh every matter with care and keep your promises.",
-    "You need to take out time and think about your path in quiet. Step back from the "
-    "crowd, look within, and the light of your own wisdom will show you the way forward. "
-    "Solitude is a teacher, not a punishment.",
-    "You may have some special gains. Your destiny may be turning in your favour as the "
-    "wheel of life moves on. Welcome change, seize the opportunity it brings and remember "
-    "that every cycle passes. Luck favours the prepared.",
+    "This is the time to understand and give a meaning to your closest relationships. A "
+    "meaningful choice lies ahead, in love or in values, and it should come from the heart "
+    "as well as from the head. The card speaks of harmony, attraction and partnership, and "
+    "of being true to yourself in the bond you choose.",
+    "You may see success soon. Have a positive outlook towards the challenges before you "
+    "and keep firm control of opposing forces, within you and around you. Determination, "
+    "focus and self-discipline will carry you forward; this is a card of victory won "
+    "through effort, and sometimes of a journey.",
+    "You may get involved in legal issues. Seek sound advice and act honestly, because "
+    "this card promises a fair outcome that reflects what has been done. Weigh every side "
+    "of a question, take responsibility for your choices and keep your agreements; balance "
+    "and truth will be restored.",
+    "You need to take out time and think about your direction in life. Step back from the "
+    "noise, seek solitude and look within for answers. A teacher or guide may appear, or "
+    "you may become one for others. Wisdom gained slowly now will light your way for a "
+    "long time.",
+    "You may have some special gains. Your destiny may be turning in your favour, bringing "
+    "unexpected chances and a change of circumstances. Life moves in cycles: what rises "
+    "will fall and rise again. Seize the opportunity while the wheel is with you, and stay "
+    "steady when it turns.",
     "You have the courage, determination and will power to achieve what you set out to do. "
-    "Gentle strength and patience will tame any difficulty better than force; trust your "
-    "inner resolve. Kindness is its own power.",
-    "You need to rise above this material world. There is wisdom in pausing and seeing "
-    "things from a new angle. A sacrifice made willingly now may bring insight and release "
-    "later. Let go of control for a while.",
-    "This is the beginning of a new life. You have come to the end of one chapter, and "
-    "letting go of the old makes room for renewal. Do not fear the change; transformation "
-    "is at work. Something better is waiting.",
-    "Do not force people to accept your views immediately. Give them time, blend patience "
-    "with moderation and look for the middle path. Balance in all things will restore calm "
-    "and bring healing. Harmony returns step by step.",
-    "Your dark side may be trying to take over your choices. Look honestly at habits, "
-    "fears or desires that bind you. Once you name what holds you, you are free to break "
-    "its chains. Self-knowledge sets you free.",
-    "There may be a sudden change or disruption in your plans. Structures built on weak "
-    "ground may fall, yet what is revealed clears the way. Accept the upheaval and rebuild "
-    "on truth. What is true will stand.",
+    "Your strength is gentle rather than forceful: patience, compassion and self-control "
+    "will tame difficulties that force could not. Believe in yourself and meet challenges "
+    "calmly, and others will trust your quiet confidence.",
+    "You need to rise above this material world. There is a pause in your affairs that you "
+    "cannot force; accept it and use it to see things from a new angle. Letting go of "
+    "control, or making a small sacrifice now, can bring insight and a better result later.",
+    "This is the beginning of a new life. You have reached the end of one chapter, and "
+    "holding on to it will only delay what must come. The card rarely means a physical "
+    "death; it speaks of transformation, of clearing away the old so that something new "
+    "and healthier can grow in its place.",
+    "Do not force people to accept your views immediately. Give them time, find the middle "
+    "way and blend opposite ideas into something that works. This card asks for patience, "
+    "moderation and balance in your habits, your feelings and your dealings with others; "
+    "healing comes through calm and measured steps.",
+    "Your dark side may be trying to take over your better judgement. Look honestly at "
+    "what binds you: a habit, a desire, fear or an unhealthy tie. The chains are often "
+    "looser than they seem, and naming them is the first step to freedom. Do not let "
+    "material concerns or temptation rule your choices.",
+    "There may be a sudden change or disruption in your plans or beliefs. Something built "
+    "on weak ground may fall, and though the shock is unwelcome it clears the way for the "
+    "truth. Do not cling to what is breaking; after the storm you can rebuild on firmer "
+    "and more honest foundations.",
     "This is a very positive card and signifies hope, inspiration, healing and renewed "
-    "faith in the future. After difficult times, calm returns; follow your dreams and let "
-    "your light shine. Your wishes can come true.",
-    "Your intuitiveness is at its peak now. Do not start anything important while the way "
-    "is unclear. Things may not be what they seem; face your fears and let dreams reveal "
-    "their meaning. Let your instincts guide you.",
-    "You are enthusiastic and passionate about your work. Your hard effort is rewarded "
-    "with warmth, recognition and joy. Success, good health and happiness shine on you; "
-    "share your light with others. Enjoy the day.",
-    "You hard work reaps all the rewards. Do not be afraid to answer the call you feel "
-    "within. A time of awakening and renewal has come; forgive the past and rise to a new "
-    "beginning. A new chapter opens.",
-    "Trust people who mean well. Look at both sides of every matter before you close it. A "
-    "cycle is reaching its happy completion, bringing fulfilment, wholeness and the "
-    "freedom to begin again. Celebrate how far you have come.",
+    "faith in the future. After a difficult time, calm returns and your wishes have a real "
+    "chance of coming true. Be open and generous, follow your ideals and trust that the "
+    "way ahead is guided.",
+    "Your intuitiveness is at its peak now. Do not start important ventures while things "
+    "remain unclear: illusions, hidden fears or deception may cloud the picture. Pay "
+    "attention to your dreams and feelings, move carefully, and wait until the light "
+    "returns before you make firm decisions.",
+    "You are enthusiastic and passionate about your work. Your hard work is noticed and "
+    "brings success, recognition and a sense of well-being. This is a bright and happy "
+    "card of vitality, good health and warm relationships; enjoy it, share your joy and "
+    "let your confidence encourage the people around you.",
+    "You hard work reaps all the rewards. Do not be afraid to look back honestly on the "
+    "past, to forgive and to be forgiven; a new stage of life is calling you. This card "
+    "speaks of awakening, important decisions and a fresh start, as if you were hearing a "
+    "call to become who you really are.",
+    "Trust people who mean well. Look at both sides of every question before you decide. A "
+    "cycle of your life is coming to a happy completion, and you may enjoy reward, "
+    "recognition and a feeling of wholeness. Travel or wider horizons may open before you, "
+    "ready for the next beginning.",
     "This signifies the beginning of a new venture, full of creative fire. An idea is "
     "ready to take root; act on your enthusiasm while the spark is bright and the energy "
     "is with you.",

@@ -7,6 +7,7 @@
 #include <QTextFragment>
 
 #include "platform/RichTextBox.h"
+#include "shell/ReportWriter.h"
 #include "shell/Site.h"
 
 // The tarot report written as marked-up lines, so that a test can state a
@@ -67,6 +68,40 @@ inline QStringList invitation() {
 inline QString closingLine() {
   return "*Thank You for using Auravane. Come spend some time with us online at " +
          shell::siteBase() + ". The best online discussion forum for every esoteric.*";
+}
+
+// A report as lines in which each run of text is led by its format:
+// {palette colour, b for bold, u for underlined}, a leading ^ marking a
+// centred line and <512> standing for the rule's run of spaces.
+inline QStringList colourLines(const QTextDocument* doc) {
+  QStringList lines;
+  for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+    QString line = (b.blockFormat().alignment() & Qt::AlignHCenter) ? QStringLiteral("^") : QString();
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+      const QTextFragment f = it.fragment();
+      const QTextCharFormat fmt = f.charFormat();
+      int colour = -1;
+      for (int i = 0; i < 16 && colour < 0; ++i)
+        if (shell::paletteColour(i) == fmt.foreground().color()) colour = i;
+      QString text = f.text();
+      text.replace(rule(), QStringLiteral("<512>"));
+      line += QLatin1Char('{') + QString::number(colour) +
+              (fmt.fontWeight() >= QFont::Bold ? QStringLiteral("b") : QString()) +
+              (fmt.fontUnderline() ? QStringLiteral("u") : QString()) + QLatin1Char('}') + text;
+    }
+    lines << line;
+  }
+  return lines;
+}
+
+// Compares line by line, so that a failure names the first line that
+// differs.
+inline void compareLines(const QStringList& actual, const QStringList& expected) {
+  for (int i = 0; i < qMin(actual.size(), expected.size()); ++i)
+    QVERIFY2(actual[i] == expected[i], qPrintable(QStringLiteral("line %1:\n   got: %2\n  want: %3")
+                                                      .arg(i + 1)
+                                                      .arg(actual[i].left(300), expected[i].left(300))));
+  QCOMPARE(actual.size(), expected.size());
 }
 
 }  // namespace reportmarkup

@@ -1,5 +1,7 @@
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <set>
 
 #include "board/CardDeal.h"
@@ -392,6 +394,49 @@ class TestBoardDeal : public QObject {
 
   // The report of a deal: one header, then each dealt card in its position,
   // reversed ones marked, the spare element left out; shown from its top.
+  // With the real event pump, a click that arrives while the cards are being
+  // drawn waits until the deal has ended: it never meets a half-made
+  // reading. Repaints still run meanwhile.
+  void clickWaitsForTheDeal() {
+    platform::services().doEvents = platform::coreServices().doEvents;
+    QPushButton button(QStringLiteral("Elsewhere"));
+    button.setGeometry(10, 10, 120, 40);
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    int clicks = 0;
+    bool dealtBeforeClick = false;
+    connect(&button, &QPushButton::clicked, &button, [&] {
+      ++clicks;
+      dealtBeforeClick = tarotState().lngChosenCards.hasBounds();
+    });
+    chooseReading(1, QStringLiteral("Three Cards"), 3);
+    const QList<double> values = {valueFor(5, 0, 78), valueFor(6, 0, 78), valueFor(7, 0, 78)};
+    int draws = 0;
+    QList<int> clicksSeenByDraw;
+    platform::services().rnd = [&] {
+      if (draws == 0) {
+        const QPointF at(60, 20);
+        QCoreApplication::postEvent(&button, new QMouseEvent(QEvent::MouseButtonPress, at, at,
+                                                             button.mapToGlobal(at), Qt::LeftButton,
+                                                             Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(&button, new QMouseEvent(QEvent::MouseButtonRelease, at, at,
+                                                             button.mapToGlobal(at), Qt::LeftButton,
+                                                             Qt::NoButton, Qt::NoModifier));
+      }
+      clicksSeenByDraw << clicks;
+      return values.value(draws++);
+    };
+    frmAuto* board = Forms::get<frmAuto>();  // its load deals
+    QCOMPARE(draws, 3);
+    QCOMPARE(clicksSeenByDraw, (QList<int>{0, 0, 0}));
+    QCOMPARE(toList(tarotState().lngChosenCards), (QList<int>{5, 6, 7, 0}));
+    QCOMPARE(clicks, 0);
+    QVERIFY(board->isLoaded());
+    // Once the deal has ended, the click is handled.
+    QTRY_COMPARE(clicks, 1);
+    QVERIFY(dealtBeforeClick);
+  }
+
   void reportOfDeal() {
     chooseReading(4, QStringLiteral("Three Cards"), 3);
     scriptRnd({valueFor(0, 0, 78), valueFor(14, 0, 78), valueFor(57, 0, 78), 0.9, 0.1, 0.6});

@@ -260,7 +260,6 @@ class TestMainWindow : public QObject {
     QFETCH(bool, asks);
     QFETCH(QString, after);
     QFETCH(bool, opensDownload);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     storeReminder(stored);
     testsupport::fakes().answers.push_back(answer);
     // The download page opens only after today's date is stored.
@@ -287,7 +286,6 @@ class TestMainWindow : public QObject {
     // A second call on the same day is silent.
     modHelp::UpdateReminder();
     QCOMPARE(testsupport::fakes().boxes.size(), asks ? 1 : 0);
-    QLocale::setDefault(QLocale::c());
   }
 
   // An unload handler that quits again (as the exit screen's does) neither

@@ -1,4 +1,10 @@
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -148,6 +154,53 @@ class TestOpenReading : public QObject {
     QVERIFY(testsupport::fakes().boxes.isEmpty());
     QVERIFY(!Forms::find<frmAuto>());
     QVERIFY(!tarotState().blnOpenedReading);
+  }
+
+  // Only a regular file is opened: a named pipe (which would wait for a
+  // writer), a device, a socket or a folder is refused at once with the
+  // message, and the reading on screen stays as it was.
+  void onlyRegularFilesOpen_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "fifo";
+    QTest::newRow("device") << "device";
+    QTest::newRow("socket") << "socket";
+    QTest::newRow("folder") << "folder";
+  }
+  void onlyRegularFilesOpen() {
+    QFETCH(QString, kind);
+    openFile(writeFile("first.lqs", celticCross()));
+    const QString report = Forms::get<frmMDI>()->RTB->Text();
+    const QString dir = testsupport::tempDir() + "/special-" + kind;
+    QDir(dir).removeRecursively();
+    QDir().mkpath(dir);
+    QString path = dir + "/reading.lqs";
+    int sock = -1;
+    if (kind == "fifo") QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (kind == "device") {
+      // A device whose name ends in "lqs": a link to one, followed on open.
+      QVERIFY(QFile::link("/dev/zero", path));
+    }
+    if (kind == "socket") {
+      sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+      sockaddr_un addr{};
+      addr.sun_family = AF_UNIX;
+      const QByteArray name = QFile::encodeName(path);
+      QVERIFY(name.size() < int(sizeof(addr.sun_path)));
+      std::copy(name.begin(), name.end(), addr.sun_path);
+      QCOMPARE(::bind(sock, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)), 0);
+    }
+    if (kind == "folder") QVERIFY(QDir().mkpath(path));
+    testsupport::fakes().boxes.clear();
+    QElapsedTimer clock;
+    clock.start();
+    openFile(path);
+    QVERIFY(clock.elapsed() < 5000);
+    QCOMPARE(testsupport::fakes().boxes.size(), 1);
+    QCOMPARE(testsupport::fakes().boxes[0].text, QString("Please Check The File."));
+    QCOMPARE(testsupport::fakes().boxes[0].style, int(platform::vbCritical));
+    QCOMPARE(Forms::get<frmMDI>()->RTB->Text(), report);
+    QCOMPARE(tarotState().strSpreadName, QString("Celtic Cross"));
+    if (sock >= 0) ::close(sock);
   }
 };
 

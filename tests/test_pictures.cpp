@@ -4,6 +4,7 @@
 #include "board/SpreadSlotLayout.h"
 #include "platform/Services.h"
 #include "shell/Artwork.h"
+#include "tarot/TarotArtwork.h"
 #include "tarot/TarotCardTable.h"
 #include "testsupport.h"
 
@@ -147,7 +148,7 @@ class TestPictures : public QObject {
     QCOMPARE(shell::boardIcon().pixmap(32, 32).size(), QSize(32, 32));
     QCOMPARE(shell::cardBack().size(), QSize(145, 250));
     QCOMPARE(shell::cardBackSmall().size(), QSize(27, 48));
-    QCOMPARE(shell::splashPicture().size(), QSize(500, 334));
+    QCOMPARE(tarot::splashPicture().size(), QSize(500, 334));
     // A face-down card shows nothing of which way up it lies.
     const QImage back = shell::cardBack().toImage().convertToFormat(QImage::Format_RGB32);
     QVERIFY(meanDifference(back, back.transformed(QTransform().rotate(180))) < 4);

@@ -2,24 +2,25 @@
 
 #include <QStandardPaths>
 
+#include "app/Wiring.h"
 #include "platform/App.h"
 #include "platform/Forms.h"
 #include "shell/frmMDI.h"
-#include "shell/modHelp.h"
 
 namespace testsupport {
 
 void resetProgram() {
   platform::Forms::destroyAll();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  shell::shellState() = shell::ShellState();
+  app::wireProgram();
   resetModel();
 }
 
 void initTestApp(QApplication& app) {
-  QStandardPaths::setTestModeEnabled(true);
+  initCoreTestApp(app);
   platform::initApplication(app);
   shell::installMdiHost();
+  app::wireProgram();
   installFakes();
 }
 

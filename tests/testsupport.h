@@ -6,8 +6,9 @@
 // The set-up of tests that drive the program's windows.
 namespace testsupport {
 
-// Unload and destroy every window, reset program-wide state, install fresh
-// fakes.
+// Unload and destroy every window, wire the program afresh (a stand-in
+// route of an earlier case goes), reset every registered program state,
+// pin the locale, install fresh fakes.
 void resetProgram();
 
 void initTestApp(QApplication& app);

@@ -1,12 +1,13 @@
 #include "testsupport_core.h"
 
+#include <QLocale>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <csignal>
 #include <sys/resource.h>
 
-#include "tarot/TarotReadingState.h"
+#include "platform/ProgramState.h"
 
 namespace testsupport {
 
@@ -68,8 +69,11 @@ void installFakes() {
   s.programFolder = platform::coreServices().programFolder;
 }
 
+void pinLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
 void resetModel() {
-  tarotState() = TarotReadingState();
+  platform::resetProgramState();
+  pinLocale();
   installFakes();
 }
 
@@ -79,7 +83,9 @@ QString tempDir() {
 }
 
 void initCoreTestApp(QCoreApplication&) {
+  QCoreApplication::setApplicationName(QStringLiteral(AURAVANE_PROGRAM_NAME));
   QStandardPaths::setTestModeEnabled(true);
+  pinLocale();
   installFakes();
 }
 

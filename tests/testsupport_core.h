@@ -41,9 +41,10 @@ struct Fakes {
 // Installs fresh fakes and returns them.
 Fakes& fakes();
 void installFakes();
-// Returns the program's plain state (reading states) to its start and
-// installs fresh fakes.
+// Returns every registered program state to its start, pins the locale
+// again (English, United States, for every test) and installs fresh fakes.
 void resetModel();
+void pinLocale();
 // A temporary folder for files the test writes.
 QString tempDir();
 

@@ -13,5 +13,3 @@ QImage drawBoardIcon(int size);
 // The back of a card, the same whichever way up it lies; the small size is
 // drawn plainer so that it stays clear.
 QImage drawCardBack(int width, int height);
-// The tarot mode's opening picture, 500 x 334.
-QImage drawSplash();

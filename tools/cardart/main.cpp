@@ -65,8 +65,6 @@ int main(int argc, char** argv) {
   ok &= save(drawCardBack(kCardWidth, kCardHeight), art.filePath(QStringLiteral("back.png")),
              "PNG");
   ok &= save(drawCardBack(27, 48), art.filePath(QStringLiteral("back-small.png")), "PNG");
-  ok &= save(drawSplash(), art.filePath(QStringLiteral("splash.png")), "PNG");
-
   // The tarot-numerology mode's pictures: the grid's small faces, the
   // number pages' larger pictures of the cards the number sets show, and a
   // face-down card of each size.

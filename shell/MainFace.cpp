@@ -1,0 +1,58 @@
+#include "shell/MainFace.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "platform/Forms.h"
+#include "shell/frmMDI.h"
+
+namespace shell::mainface {
+namespace {
+
+// The main window if it is loaded or closing, else nothing.
+frmMDI* present() {
+  if (frmMDI* m = platform::Forms::find<frmMDI>()) return m;
+  // While the main window closes it unloads its child windows, whose unload
+  // handlers still reach its panels: it is on its way out, not gone.
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* m = qobject_cast<frmMDI*>(w); m && m->isUnloading()) return m;
+  return nullptr;
+}
+
+frmMDI* window() {
+  if (frmMDI* m = present()) return m;
+  return platform::Forms::get<frmMDI>();
+}
+
+}  // namespace
+
+bool isOpen() { return platform::Forms::find<frmMDI>() != nullptr; }
+
+void setWelcomeVisible(bool visible) { window()->picMain->setVisible(visible); }
+
+void setWelcomeVisibleWhilePresent(bool visible) {
+  if (frmMDI* m = present()) m->picMain->setVisible(visible);
+}
+
+void setQuerentStripVisible(bool visible) { window()->picTop->setVisible(visible); }
+
+void setQuerent(const Querent& q) {
+  frmMDI* m = window();
+  m->txtName->setText(q.name);
+  m->txtDOB->setText(q.dateOfBirth);
+  m->txtCountry->setText(q.country);
+  m->txtQ->setPlainText(q.question);
+}
+
+platform::RichTextBox* reportBox() { return window()->RTB; }
+
+void showReportPanel() { window()->showReportPanel(); }
+
+void showReportBeginning() { window()->showReportBeginning(); }
+
+void focusSave() { window()->cmdSave->setFocus(Qt::OtherFocusReason); }
+
+void show() { window()->Show(); }
+
+}  // namespace shell::mainface
