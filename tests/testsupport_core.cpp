@@ -1,6 +1,7 @@
 #include "testsupport_core.h"
 
 #include <QLocale>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -85,6 +86,9 @@ QString tempDir() {
 void initCoreTestApp(QCoreApplication&) {
   QCoreApplication::setApplicationName(QStringLiteral(AURAVANE_PROGRAM_NAME));
   QStandardPaths::setTestModeEnabled(true);
+  // Each test process keeps its settings in its own folder, so that tests
+  // running side by side never read each other's reminder date.
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, tempDir() + QStringLiteral("/settings"));
   pinLocale();
   installFakes();
 }
