@@ -1,6 +1,7 @@
 #include "board/CardPictures.h"
 
 #include <QHash>
+#include <algorithm>
 
 #include "platform/Pictures.h"
 #include "shell/Artwork.h"
@@ -28,6 +29,25 @@ QPixmap cardBack(int width, int height) {
 QPixmap cardFace(const QString& deckLetter, int number) {
   const QString path = TarotCardTable::picturePath(deckLetter, number);
   return path.isEmpty() ? QPixmap() : platform::loadPicture(path);
+}
+
+namespace {
+
+QStringList facePaths(const QString& deckLetter, const std::vector<int>& cards) {
+  QStringList paths;
+  for (int card : cards) paths << TarotCardTable::picturePath(deckLetter, card);
+  return paths;
+}
+
+}  // namespace
+
+FacesAhead::FacesAhead(const QString& deckLetter, const std::vector<int>& cards)
+    : deckLetter_(deckLetter), cards_(cards), pictures_(facePaths(deckLetter, cards)) {}
+
+QPixmap FacesAhead::face(int number) {
+  const auto it = std::find(cards_.begin(), cards_.end(), number);
+  if (it == cards_.end()) return cardFace(deckLetter_, number);
+  return pictures_.picture(int(it - cards_.begin()));
 }
 
 }  // namespace CardPictures

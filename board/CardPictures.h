@@ -1,6 +1,9 @@
 #pragma once
 #include <QPixmap>
 #include <QString>
+#include <vector>
+
+#include "platform/Pictures.h"
 
 // The pictures the spread board lays into its slots.
 namespace CardPictures {
@@ -16,5 +19,21 @@ QPixmap cardBack(int width = kCardWidth, int height = kCardHeight);
 // The picture of a card of a deck ("r" or "m"), or a null pixmap when its
 // file is missing or unreadable.
 QPixmap cardFace(const QString& deckLetter, int number);
+
+// The faces of a reading's cards, read on worker threads from the moment
+// this is made, so that a whole spread's pictures take about the time of
+// one and the GUI thread goes on meanwhile.
+class FacesAhead {
+ public:
+  FacesAhead(const QString& deckLetter, const std::vector<int>& cards);
+  // What cardFace gives for a card of the list, waiting for it if it is
+  // still being read; a card not in the list is read now.
+  QPixmap face(int number);
+
+ private:
+  QString deckLetter_;
+  std::vector<int> cards_;
+  platform::PicturesAhead pictures_;
+};
 
 }  // namespace CardPictures

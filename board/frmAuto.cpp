@@ -160,6 +160,8 @@ frmAuto::frmAuto() : platform::Form(this, Kind::MdiChild) {
   resize(sizeHint());
 }
 
+frmAuto::~frmAuto() = default;
+
 QPixmap frmAuto::designPicture(int k) const {
   return CardPictures::cardBack(kDesign[k].pictureWidth, CardPictures::kCardHeight);
 }
@@ -216,10 +218,18 @@ void frmAuto::layOutOpened(int no) {
   if (index < 0) return;
   layOutSpread(index);
   if (!inPlace()) return;
+  // The pictures are read on worker threads while the report is written.
+  std::vector<int> cards;
+  for (int k = 0; k < no; ++k) cards.push_back(st.lngOpenedCards.at(k));
+  facesAhead_ = std::make_unique<CardPictures::FacesAhead>(st.strDeckLetter, cards);
   platform::RichTextBox* report = shell::mainface::reportBox();
   report->setText(QString());
-  modInfo::WriteSpreadHeader(report, st.strOpenedSpreadName);
-  modInfo::WriteReadingCards(report, st.lngOpenedCards, st.lngOpenedReversed);
+  {
+    // Header and cards are one edit of the report box.
+    platform::RichTextBox::Writing writing(report);
+    modInfo::WriteSpreadHeader(report, st.strOpenedSpreadName);
+    modInfo::WriteReadingCards(report, st.lngOpenedCards, st.lngOpenedReversed);
+  }
   for (int k = 0; k < no; ++k) {
     const int c = st.lngOpenedCards.at(k);
     showCard(k, c, modInfo::IsInArray(c, st.lngOpenedReversed) ? Turn::Reversed : Turn::Upright);
@@ -229,6 +239,7 @@ void frmAuto::layOutOpened(int no) {
   if (index == SpreadSlotLayout::kCelticCrossIndex)
     showCard(SpreadSlotLayout::kCrossingSlot, st.lngOpenedCards.at(SpreadSlotLayout::kCrossingSlot),
              Turn::Crossing);
+  facesAhead_.reset();
   // The opened reading becomes the current one, so Save writes it again as
   // it was read and later readings start from it like from a dealt one.
   st.adoptOpenedReading(no);
@@ -262,6 +273,8 @@ void frmAuto::deal(int method, int no) {
   st.recordDeal(dealt->cards, dealt->reversed, rule.emptiesReversedList);
   if (no > 0) lngCard = dealt->cards.back();
 
+  // The pictures are read on worker threads while the board is laid out.
+  facesAhead_ = std::make_unique<CardPictures::FacesAhead>(st.strDeckLetter, dealt->cards);
   layOutSpread(spread);
   for (int k = 0; k < no; ++k) {
     const Turn turn = k == crossing ? Turn::Crossing
@@ -269,8 +282,11 @@ void frmAuto::deal(int method, int no) {
                                                         : Turn::Upright;
     showCard(k, dealt->cards[std::size_t(k)], turn);
   }
+  facesAhead_.reset();
 
   platform::RichTextBox* report = shell::mainface::reportBox();
+  // One edit of the report box: the view goes to the report's top once.
+  platform::RichTextBox::Writing writing(report);
   modInfo::WriteReadingCards(report, st.lngChosenCards, st.lngReversedCards);
   report->setSelStart(0);
 }
@@ -317,7 +333,8 @@ void frmAuto::placeSlot(int spreadIndex, int k) {
 void frmAuto::showCard(int k, int card, Turn turn) {
   if (k < 0 || k >= kSlotCount) return;
   QLabel* slot = p[std::size_t(k)];
-  const QPixmap face = CardPictures::cardFace(tarotState().strDeckLetter, card);
+  const QPixmap face = facesAhead_ ? facesAhead_->face(card)
+                                   : CardPictures::cardFace(tarotState().strDeckLetter, card);
   QString name = TarotCardTable::name(card);
   if (face.isNull()) {
     // No earlier card may show through: a plain back, crosswise for the

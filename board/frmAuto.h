@@ -2,9 +2,13 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <array>
+#include <memory>
 
 #include "platform/Forms.h"
 
+namespace CardPictures {
+class FacesAhead;
+}
 class QAction;
 class QLabel;
 
@@ -19,6 +23,7 @@ class frmAuto : public QMainWindow, public platform::Form {
   static constexpr int kSlotCount = 21;
 
   frmAuto();
+  ~frmAuto() override;
 
   // Unused by the program; kept as part of the board's interface.
   int Ind = 0;
@@ -97,6 +102,9 @@ class frmAuto : public QMainWindow, public platform::Form {
   bool inPlace() const;
   QPixmap designPicture(int k) const;
 
+  // The faces of the cards being laid, read ahead on worker threads; while
+  // set, showCard takes its pictures from here.
+  std::unique_ptr<CardPictures::FacesAhead> facesAhead_;
   QWidget* client_ = nullptr;
   int lngCard = 0;   // the card last drawn
   QPixmap picCard;   // the last reversed card's picture

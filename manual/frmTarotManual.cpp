@@ -8,6 +8,8 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QScopeGuard>
 
 #include "board/CardDeal.h"
 #include "board/SpreadSlotLayout.h"
@@ -349,18 +351,32 @@ void frmTarotManual::completeReading() {
 
   // One seed for the whole reading, so its draws never repeat each other.
   platform::Randomize();
-  for (intSlot = 0; intSlot < n; ++intSlot)
-    if (!DrawAndPlaceCard(intSlot)) return abandonReading();
+  {
+    // The events that run between the draws repaint the other windows, but
+    // the board is painted once, when its cards are all in place, rather
+    // than empty first and again after every card.
+    const QPointer<QWidget> boardFrame = board_->frame();
+    boardFrame->setUpdatesEnabled(false);
+    const auto paintAgain = qScopeGuard([boardFrame] {
+      if (boardFrame) boardFrame->setUpdatesEnabled(true);
+    });
+    for (intSlot = 0; intSlot < n; ++intSlot)
+      if (!DrawAndPlaceCard(intSlot)) return abandonReading();
+  }
 
   shell::mainface::show();
-  // The board's load left the insertion point after the header.
-  platform::RichTextBox* report = shell::mainface::reportBox();
-  modInfo::WriteReadingCards(report, st.lngChosenCards, st.lngReversedCards);
-  shell::mainface::showReportPanel();
-  if (const frmTarot* page = platform::Forms::find<frmTarot>())
-    shell::mainface::setQuerent({page->txtName->text(), page->txtDOB->text(),
-                                 page->txtCountry->text(), page->txtQ->toPlainText()});
-  report->setSelStart(0);
+  {
+    platform::RichTextBox* report = shell::mainface::reportBox();
+    // One edit of the report box: the view goes to the report's top once.
+    platform::RichTextBox::Writing writing(report);
+    // The board's load left the insertion point after the header.
+    modInfo::WriteReadingCards(report, st.lngChosenCards, st.lngReversedCards);
+    shell::mainface::showReportPanel();
+    if (const frmTarot* page = platform::Forms::find<frmTarot>())
+      shell::mainface::setQuerent({page->txtName->text(), page->txtDOB->text(),
+                                   page->txtCountry->text(), page->txtQ->toPlainText()});
+    report->setSelStart(0);
+  }
   // The board's fresh load may have shown the welcome panel on its way.
   shell::mainface::setWelcomeVisible(false);
   // The board lies beside the report panel, not under it.

@@ -2,6 +2,9 @@
 #include <QImage>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
 
 namespace platform {
 
@@ -11,5 +14,24 @@ QImage turnHalf(const QImage& img);
 
 // A picture file; a null pixmap when it cannot be read.
 QPixmap loadPicture(const QString& path);
+
+// Picture files read and decoded on worker threads from the moment this is
+// made, handed out on the GUI thread in any order. Reading a batch of
+// pictures this way takes about the time of the slowest one, and the GUI
+// thread can do other work meanwhile.
+class PicturesAhead {
+ public:
+  explicit PicturesAhead(const QStringList& paths);
+  // The picture of paths[i] (waiting for it if it is still being read), or
+  // a null pixmap when it cannot be read or i is out of range.
+  QPixmap picture(int i);
+
+ private:
+  struct Shared;
+  std::shared_ptr<Shared> shared_;
+  // Pictures already handed out; the first hand-out takes the decoded
+  // pixels over without a copy.
+  std::vector<QPixmap> handedOut_;
+};
 
 }  // namespace platform

@@ -75,9 +75,19 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
 
 QString RichTextBox::Text() const { return vb::toCrLf(document()->toPlainText()); }
 
+int RichTextBox::TextLength() const {
+  // Every line break but the document's last separator is written as two
+  // characters.
+  const QTextDocument* doc = document();
+  return (doc->characterCount() - 1) + (doc->blockCount() - 1);
+}
+
 void RichTextBox::setText(const QString& text) {
   insertFormat_ = QTextCharFormat();
   alignment_ = 0;
+  // Emptying the document inside an open edit would leave that edit pointing
+  // into a document that is gone: the edit ends first and starts again after.
+  if (writeDepth_ > 0) writeCursor_.endEditBlock();
   QTextEdit::setPlainText(vb::fromCrLf(text));
   QTextCursor c(document());
   c.select(QTextCursor::Document);
@@ -86,7 +96,12 @@ void RichTextBox::setText(const QString& text) {
   c.setBlockFormat(bf);
   c.clearSelection();
   c.movePosition(QTextCursor::Start);
-  setTextCursor(c);
+  if (writeDepth_ > 0) {
+    writeCursor_ = c;
+    writeCursor_.beginEditBlock();
+  } else {
+    setTextCursor(c);
+  }
 }
 
 int RichTextBox::toDocPos(int vbPos) const {
@@ -109,12 +124,33 @@ int RichTextBox::toVbPos(int docPos) const {
   return docPos + b.blockNumber();  // one extra character per earlier line break
 }
 
-int RichTextBox::SelStart() const { return toVbPos(textCursor().selectionStart()); }
+QTextCursor RichTextBox::insertionCursor() const { return writeDepth_ > 0 ? writeCursor_ : textCursor(); }
+
+void RichTextBox::placeCursor(const QTextCursor& c) {
+  if (writeDepth_ > 0) writeCursor_ = c;
+  else setTextCursor(c);
+}
+
+void RichTextBox::beginWrite() {
+  if (writeDepth_++ > 0) return;
+  writeCursor_ = textCursor();
+  writeCursor_.beginEditBlock();
+}
+
+void RichTextBox::endWrite() {
+  if (writeDepth_ == 0 || --writeDepth_ > 0) return;
+  writeCursor_.endEditBlock();
+  // The view follows the insertion point once, now that the text is laid out.
+  setTextCursor(writeCursor_);
+  writeCursor_ = QTextCursor();
+}
+
+int RichTextBox::SelStart() const { return toVbPos(insertionCursor().selectionStart()); }
 
 void RichTextBox::setSelStart(int pos) {
-  QTextCursor c = textCursor();
+  QTextCursor c = insertionCursor();
   c.setPosition(toDocPos(qMax(0, pos)));
-  setTextCursor(c);
+  placeCursor(c);
   // The insertion point takes the look of the text just before it.
   const QTextCharFormat at = c.charFormat();
   insertFormat_ = QTextCharFormat();
@@ -126,24 +162,24 @@ void RichTextBox::setSelStart(int pos) {
 }
 
 int RichTextBox::SelLength() const {
-  const QTextCursor c = textCursor();
+  const QTextCursor c = insertionCursor();
   return toVbPos(c.selectionEnd()) - toVbPos(c.selectionStart());
 }
 
 void RichTextBox::setSelLength(int len) {
-  QTextCursor c = textCursor();
+  QTextCursor c = insertionCursor();
   const int startVb = toVbPos(c.selectionStart());
   c.setPosition(c.selectionStart());
   c.setPosition(toDocPos(startVb + qMax(0, len)), QTextCursor::KeepAnchor);
-  setTextCursor(c);
+  placeCursor(c);
 }
 
 QString RichTextBox::SelText() const {
-  return vb::toCrLf(textCursor().selection().toPlainText());
+  return vb::toCrLf(insertionCursor().selection().toPlainText());
 }
 
 void RichTextBox::setSelText(const QString& text) {
-  QTextCursor c = textCursor();
+  QTextCursor c = insertionCursor();
   c.beginEditBlock();
   if (c.hasSelection()) c.removeSelectedText();
   QTextCharFormat f = insertFormat_;
@@ -155,14 +191,14 @@ void RichTextBox::setSelText(const QString& text) {
   c.insertText(vb::fromCrLf(text), f);
   guardLongRuns(document(), from, c.position());
   c.endEditBlock();
-  setTextCursor(c);
+  placeCursor(c);
 }
 
 bool RichTextBox::SelBold() const { return insertFormat_.fontWeight() >= QFont::Bold; }
 
 void RichTextBox::setSelBold(bool on) {
   insertFormat_.setFontWeight(on ? QFont::Bold : QFont::Normal);
-  QTextCursor c = textCursor();
+  QTextCursor c = insertionCursor();
   if (c.hasSelection()) {
     QTextCharFormat f;
     f.setFontWeight(on ? QFont::Bold : QFont::Normal);
@@ -174,7 +210,7 @@ bool RichTextBox::SelUnderline() const { return insertFormat_.fontUnderline(); }
 
 void RichTextBox::setSelUnderline(bool on) {
   insertFormat_.setFontUnderline(on);
-  QTextCursor c = textCursor();
+  QTextCursor c = insertionCursor();
   if (c.hasSelection()) {
     QTextCharFormat f;
     f.setFontUnderline(on);
@@ -190,7 +226,7 @@ QColor RichTextBox::SelColor() const {
 
 void RichTextBox::setSelColor(const QColor& col) {
   insertFormat_.setForeground(col);
-  QTextCursor c = textCursor();
+  QTextCursor c = insertionCursor();
   if (c.hasSelection()) {
     QTextCharFormat f;
     f.setForeground(col);
@@ -204,21 +240,21 @@ void RichTextBox::setSelAlignment(int a) {
   alignment_ = a;
   QTextBlockFormat bf;
   bf.setAlignment(a == 2 ? Qt::AlignHCenter : a == 1 ? Qt::AlignRight : Qt::AlignLeft);
-  QTextCursor c = textCursor();
+  QTextCursor c = insertionCursor();
   c.mergeBlockFormat(bf);
 }
 
 void RichTextBox::append(const QString& text) {
   // The insertion point goes to the end; the look set for the insert stays.
-  QTextCursor c = textCursor();
+  QTextCursor c = insertionCursor();
   c.movePosition(QTextCursor::End);
-  setTextCursor(c);
+  placeCursor(c);
   setSelText(text);
 }
 
 bool RichTextBox::printSelection() const {
   std::unique_ptr<QTextDocument> doc;
-  const QTextCursor c = textCursor();
+  const QTextCursor c = insertionCursor();
   if (c.hasSelection()) {
     doc = std::make_unique<QTextDocument>();
     doc->setDefaultFont(document()->defaultFont());

@@ -16,6 +16,8 @@ class RichTextBox : public QTextEdit {
   explicit RichTextBox(QWidget* parent = nullptr);
 
   QString Text() const;
+  // Text().size(), without making the text.
+  int TextLength() const;
   void setText(const QString& text);  // plain text; formats reset
 
   int SelStart() const;
@@ -39,6 +41,24 @@ class RichTextBox : public QTextEdit {
 
   // Append text at the end in the current format (SelStart = end, SelText).
   void append(const QString& text);
+
+  // Everything written between beginWrite and endWrite is one edit: the
+  // document is laid out, and the view brought to the insertion point, once
+  // at the end instead of after every piece. Pairs nest; the outermost
+  // endWrite ends the edit. Nothing may let events run in between.
+  void beginWrite();
+  void endWrite();
+  // A write for the lifetime of a scope.
+  class Writing {
+   public:
+    explicit Writing(RichTextBox* box) : box_(box) { box_->beginWrite(); }
+    ~Writing() { box_->endWrite(); }
+    Writing(const Writing&) = delete;
+    Writing& operator=(const Writing&) = delete;
+
+   private:
+    RichTextBox* box_;
+  };
 
   // Print the selection on the default printer, or the whole text when
   // nothing is selected. False when there is no printer.
@@ -77,6 +97,10 @@ class RichTextBox : public QTextEdit {
   void paintEvent(QPaintEvent* e) override;
 
  private:
+  // The insertion point in force: the write's own while one is open, else
+  // the box's.
+  QTextCursor insertionCursor() const;
+  void placeCursor(const QTextCursor& c);
   void noteChange(int position, int removed, int added);
   void updateUrlMarks() const;
   void showHand(bool on);
@@ -89,6 +113,8 @@ class RichTextBox : public QTextEdit {
   mutable bool marksStale_ = false;
   int staleFrom_ = 0;
   int staleTo_ = 0;
+  int writeDepth_ = 0;
+  QTextCursor writeCursor_;
   bool handShown_ = false;
   QCursor cursorBeforeHand_;
 };

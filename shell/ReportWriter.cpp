@@ -24,8 +24,17 @@ QColor paletteColour(int index) {
 }
 
 ReportWriter::ReportWriter(platform::RichTextBox* box) : box_(box) {
-  box_->setSelStart(box_->Text().size());
+  box_->beginWrite();
+  box_->setSelStart(box_->TextLength());
 }
+
+ReportWriter::ReportWriter(platform::RichTextBox* box, AtInsertionPoint) : box_(box) {
+  box_->beginWrite();
+}
+
+ReportWriter::ReportWriter(const ReportWriter& other) : box_(other.box_) { box_->beginWrite(); }
+
+ReportWriter::~ReportWriter() { box_->endWrite(); }
 
 ReportWriter ReportWriter::atInsertionPoint(platform::RichTextBox* box) {
   return ReportWriter(box, AtInsertionPoint{});

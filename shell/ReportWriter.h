@@ -23,11 +23,17 @@ QString reportGeneratedBy();
 // light ones). An index outside 0..15 gives black.
 QColor paletteColour(int index);
 
+// What a writer writes is one edit of its box (see RichTextBox::beginWrite):
+// the box lays its text out, and shows the insertion point, once the last
+// writer on it is done.
 class ReportWriter {
  public:
   // Appends at the end of box: the insertion point moves to the end of its
   // text first.
   explicit ReportWriter(platform::RichTextBox* box);
+  ReportWriter(const ReportWriter& other);
+  ReportWriter& operator=(const ReportWriter&) = delete;
+  ~ReportWriter();
   // Writes from the box's insertion point as it stands (a writer that goes
   // on where another one stopped).
   static ReportWriter atInsertionPoint(platform::RichTextBox* box);
@@ -54,7 +60,7 @@ class ReportWriter {
 
  private:
   struct AtInsertionPoint {};
-  ReportWriter(platform::RichTextBox* box, AtInsertionPoint) : box_(box) {}
+  ReportWriter(platform::RichTextBox* box, AtInsertionPoint);
   platform::RichTextBox* box_;
 };
 

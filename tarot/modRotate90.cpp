@@ -8,8 +8,10 @@
 
 namespace {
 
-QPixmap toPixmap(const QImage& img, const QPixmap& like) {
-  QPixmap out = QPixmap::fromImage(img);
+// The turned image is handed over whole, so the pixmap takes its pixels
+// without a copy.
+QPixmap toPixmap(QImage&& img, const QPixmap& like) {
+  QPixmap out = QPixmap::fromImage(std::move(img));
   out.setDevicePixelRatio(like.devicePixelRatio());
   return out;
 }
@@ -41,6 +43,6 @@ void modRotate90::RotatePicture180(QLabel* box) {
   const QSize inner = box->contentsRect().size() * picture.devicePixelRatio();
   if (!inner.isEmpty() && turned.size() != inner)
     turned = turned.scaled(inner, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  box->setPixmap(toPixmap(turned, picture));
+  box->setPixmap(toPixmap(std::move(turned), picture));
   box->update();
 }

@@ -311,10 +311,22 @@ class TestManualReading : public QObject {
     reportmarkup::compareReport(mdi()->RTB, threeCardsReport(cards, reversed));
   }
 
-  // Where a finished manual reading leaves the windows.
+  // Where a finished manual reading leaves the windows. While the cards are
+  // drawn the board is not painted; it is painted again once they lie.
   void completionHandsOver() {
     frmTarotManual* w = startManual(3);
+    QList<bool> boardPaintsWhileDrawing;
+    const auto doEvents = platform::services().doEvents;
+    platform::services().doEvents = [&boardPaintsWhileDrawing, doEvents] {
+      if (frmAuto* board = Forms::find<frmAuto>())
+        boardPaintsWhileDrawing << board->frame()->updatesEnabled();
+      doEvents();
+    };
     pick(w, 3);
+    platform::services().doEvents = doEvents;
+    QVERIFY(!boardPaintsWhileDrawing.isEmpty());
+    QVERIFY(!boardPaintsWhileDrawing.contains(true));
+    QVERIFY(Forms::find<frmAuto>()->frame()->updatesEnabled());
     QVERIFY(Forms::isLoaded<frmTarotManual>());
     QVERIFY(!w->FormVisible());
     QVERIFY(!w->isCompleting());

@@ -1,9 +1,13 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QFile>
+#include <QImage>
 #include <QTextBlock>
+#include <QThreadPool>
 
 #include "platform/Forms.h"
+#include "platform/Pictures.h"
 #include "platform/RichTextBox.h"
 #include "platform/VbString.h"
 #include "shell/frmMDI.h"
@@ -118,6 +122,7 @@ class TestPlatform : public QObject {
     platform::RichTextBox box;
     box.setSelText("ab\r\ncd\r\n");
     QCOMPARE(box.Text(), QString("ab\r\ncd\r\n"));
+    QCOMPARE(box.TextLength(), 8);
     QCOMPARE(box.SelStart(), 8);
     box.setSelStart(4);
     box.setSelLength(2);
@@ -134,9 +139,88 @@ class TestPlatform : public QObject {
     box.setSelStart(0);
     box.setSelAlignment(2);
     QCOMPARE(box.document()->firstBlock().blockFormat().alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    QCOMPARE(box.TextLength(), box.Text().size());
     box.setText("");
     QCOMPARE(box.Text(), QString());
+    QCOMPARE(box.TextLength(), 0);
     QCOMPARE(box.SelStart(), 0);
+  }
+
+  // Pieces written as one edit come out as the same text and looks as
+  // pieces written one by one, and leave the insertion point in the same
+  // place; emptying the box inside an edit leaves the edit writing into the
+  // emptied box.
+  void oneEditWritesWhatPiecesWrite() {
+    const auto write = [](platform::RichTextBox& box) {
+      box.setSelText("ab\r\n");
+      box.setSelBold(true);
+      box.setSelText("B");
+      box.setSelBold(false);
+      box.setSelAlignment(2);
+      box.setSelText("c\r\n");
+      box.setSelAlignment(0);
+      box.setSelUnderline(true);
+      box.setSelText("   ");
+      box.setSelUnderline(false);
+      box.setSelStart(2);
+      box.setSelText("X");
+    };
+    platform::RichTextBox pieces, edit;
+    write(pieces);
+    {
+      platform::RichTextBox::Writing outer(&edit);
+      {
+        platform::RichTextBox::Writing inner(&edit);
+        write(edit);
+      }
+      QCOMPARE(edit.SelStart(), 3);
+    }
+    QCOMPARE(edit.Text(), pieces.Text());
+    QCOMPARE(edit.document()->toHtml(), pieces.document()->toHtml());
+    QCOMPARE(edit.SelStart(), pieces.SelStart());
+    QCOMPARE(edit.textCursor().position(), pieces.textCursor().position());
+
+    {
+      platform::RichTextBox::Writing w(&edit);
+      edit.setSelText("old");
+      edit.setText("");
+      edit.setSelBold(true);
+      edit.setSelText("new");
+    }
+    QCOMPARE(edit.Text(), QString("new"));
+    QCOMPARE(edit.SelStart(), 3);
+    QVERIFY(edit.document()->firstBlock().begin().fragment().charFormat().fontWeight() >= QFont::Bold);
+  }
+
+  // Pictures read ahead come back whole, in any order and more than once;
+  // a file that is missing or not a picture, or an index past the list,
+  // gives a null picture. A batch dropped while it is being read leaves
+  // its workers nothing dangling.
+  void picturesReadAhead() {
+    const QString dir = testsupport::tempDir();
+    QImage small(3, 2, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    QVERIFY(small.save(dir + "/a.png"));
+    QImage tall(4, 5, QImage::Format_RGB32);
+    tall.fill(Qt::blue);
+    QVERIFY(tall.save(dir + "/b.jpg"));
+    QFile junk(dir + "/c.jpg");
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a picture");
+    junk.close();
+
+    platform::PicturesAhead ahead({dir + "/a.png", dir + "/missing.jpg", dir + "/b.jpg", dir + "/c.jpg"});
+    QCOMPARE(ahead.picture(2).size(), QSize(4, 5));
+    QCOMPARE(ahead.picture(0).size(), QSize(3, 2));
+    QCOMPARE(ahead.picture(0).toImage().pixelColor(1, 1), QColor(Qt::red));
+    QCOMPARE(ahead.picture(2).size(), QSize(4, 5));
+    QVERIFY(ahead.picture(1).isNull());
+    QVERIFY(ahead.picture(3).isNull());
+    QVERIFY(ahead.picture(4).isNull());
+    QVERIFY(ahead.picture(-1).isNull());
+
+    for (int i = 0; i < 20; ++i) platform::PicturesAhead dropped({dir + "/a.png", dir + "/b.jpg"});
+    QThreadPool::globalInstance()->waitForDone();
   }
 
   void vbFunctions() {
