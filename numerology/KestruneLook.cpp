@@ -14,22 +14,22 @@ QString forumLine() {
 }
 
 shell::PromoFrame promoFrame(QWidget* parent, double left, double top, double width, double height) {
-  shell::PromoFrameSpec spec;
-  spec.left = left;
-  spec.top = top;
-  spec.width = width;
-  spec.height = height;
-  spec.labelLeft = 120;
-  spec.labelTop = 165;
-  spec.labelWidth = width - 240;
-  spec.labelHeight = height - 225;
-  spec.coBrandText = QStringLiteral(
+  shell::PromoFrameLayout layout;
+  layout.left = left;
+  layout.top = top;
+  layout.width = width;
+  layout.height = height;
+  layout.labelLeft = 120;
+  layout.labelTop = 165;
+  layout.labelWidth = width - 240;
+  layout.labelHeight = height - 225;
+  layout.coBrandText = QStringLiteral(
       "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
       "site's name &  link here. See \"Help\" for details.    Click Here for more info on "
       "co-branding.");
-  spec.fullBrandLinked = false;
-  spec.coBrandLinked = false;
-  return shell::promoFrame(parent, spec);
+  layout.fullBrandLinked = false;
+  layout.coBrandLinked = false;
+  return shell::promoFrame(parent, layout);
 }
 
 }  // namespace numerology

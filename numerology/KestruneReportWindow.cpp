@@ -1,7 +1,6 @@
 #include "numerology/KestruneReportWindow.h"
 
 #include <QEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -9,11 +8,13 @@
 #include "numerology/NumerologyReadingFile.h"
 #include "numerology/NumerologyState.h"
 #include "numerology/frmKestrune.h"
+#include "platform/Controls.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "shell/Look.h"
 #include "shell/Site.h"
 #include "shell/modRTBAutoUrlDetect.h"
+#include "shell/ReadingDialogs.h"
 
 using platform::named;
 using platform::setTwGeometry;
@@ -104,9 +105,7 @@ KestruneReportWindow::KestruneReportWindow(const QString& name, const Layout& l)
   RTB->viewport()->setMouseTracking(true);
   RTB->viewport()->installEventFilter(new MouseWatch(this, RTB));
 
-  setTabOrder(RTB, cmdBack);
-  setTabOrder(cmdBack, cmdPrint);
-  setTabOrder(cmdPrint, cmdSave);
+  platform::tabOrder({RTB, cmdBack, cmdPrint, cmdSave});
 }
 
 void KestruneReportWindow::Form_Load() {
@@ -131,42 +130,13 @@ void KestruneReportWindow::reject() { cmdBack->click(); }
 // file opens again; a failed write says so and leaves an earlier file whole.
 void KestruneReportWindow::cmdSave_Click() {
   const CurrentReading reading = numerologyState().reading();
-  const QString unkept = NumerologyReadingFile::unkeptCharacters(reading);
-  if (!unkept.isEmpty()) {
-    QStringList shown;
-    for (QChar c : unkept) shown << QString(c);
-    const int answer = platform::MsgBox(
-        QStringLiteral("A reading file cannot keep these characters: ") +
-            shown.join(QStringLiteral(" ")) +
-            QStringLiteral("\rDo you want to save the reading without them?"),
-        platform::vbYesNo | platform::vbInformation);
-    if (answer != platform::vbYes) return;
-  }
+  if (!shell::confirmUnkeptCharacters(NumerologyReadingFile::unkeptCharacters(reading))) return;
 
-  platform::FileDialogRequest req;
-  req.filter = QStringLiteral("Rich Text Format | *.num");
-  req.filterIndex = 2;
-  req.defaultExt = QStringLiteral("num");
-  req.title = QStringLiteral("Save Your Kestrune Result ....");
-  req.fileName = QString();
-  req.overwritePrompt = true;
-  const std::optional<QString> chosen = platform::services().saveDialog(req);
-  if (!chosen || chosen->isEmpty()) return;  // cancelled: nothing happens
-
-  QString path = *chosen;
-  if (!path.endsWith(QLatin1String(".num"))) {
-    path += QStringLiteral(".num");
-    // The dialog asked about the name it was given, not this one.
-    if (QFileInfo::exists(path) &&
-        platform::MsgBox(QStringLiteral("%1 already exists.\rDo you want to replace it?")
-                             .arg(QFileInfo(path).fileName()),
-                         platform::vbYesNo | platform::vbInformation) != platform::vbYes)
-      return;
-  }
-  if (!NumerologyReadingFile::save(path, reading))
-    platform::MsgBox(QStringLiteral("The reading could not be saved to \"%1\". Nothing was written.")
-                         .arg(QFileInfo(path).fileName()),
-                     platform::vbCritical);
+  const std::optional<QString> path =
+      shell::chooseReadingToSave(QStringLiteral("Rich Text Format | *.num"), QStringLiteral("num"),
+                                 QStringLiteral("Save Your Kestrune Result ...."), true);
+  if (!path) return;  // cancelled: nothing happens
+  if (!NumerologyReadingFile::save(*path, reading)) shell::reportSaveFailure(*path);
 }
 
 // Print sends the whole report, with its bold and colours, to the default

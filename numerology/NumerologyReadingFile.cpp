@@ -1,6 +1,5 @@
 #include "numerology/NumerologyReadingFile.h"
 
-#include "platform/Cp1252.h"
 #include "shell/EncodedLinesFile.h"
 
 namespace NumerologyReadingFile {
@@ -10,9 +9,6 @@ QStringList values(const CurrentReading& r) {
   return {r.ReadingFirstName,  r.ReadingMiddleName, r.ReadingLastName,
           r.ReadingBirthMonth, r.ReadingBirthDate,  r.ReadingBirthYear};
 }
-
-// The highest code EncodeText keeps (its shift of 85 must stay within 255).
-constexpr int kHighestKept = 255 - 85;
 
 // The six values of the file's lines; a missing line is empty, lines after
 // the sixth are ignored. Refused when the date lines are not list entries.
@@ -34,13 +30,7 @@ std::optional<CurrentReading> fromLines(const QStringList& lines) {
 }  // namespace
 
 QString unkeptCharacters(const CurrentReading& r) {
-  QString out;
-  for (const QString& v : values(r))
-    for (QChar ch : v) {
-      const int code = platform::cp1252::toCode(ch);
-      if ((code < 0 || code > kHighestKept) && !out.contains(ch)) out.append(ch);
-    }
-  return out;
+  return EncodedLinesFile::unkeptCharacters(values(r).join(QString()));
 }
 
 QByteArray encode(const CurrentReading& r) { return EncodedLinesFile::encode(values(r)); }

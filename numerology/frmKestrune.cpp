@@ -13,6 +13,7 @@
 #include "numerology/NumberReportWriter.h"
 #include "numerology/NumerologyState.h"
 #include "numerology/frmKestruneSoftwareMain.h"
+#include "platform/Controls.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "shell/Look.h"
@@ -176,15 +177,10 @@ frmKestrune::frmKestrune() : platform::Form(this, Kind::MdiChild) {
 
   // Keyboard order: the number buttons column by column, the comprehensive
   // reading, then Back, Donate, Exit and the links.
-  QWidget* previous = nullptr;
-  const auto chain = [&previous](QWidget* w) {
-    if (previous) setTabOrder(previous, w);
-    previous = w;
-  };
-  for (const NumberEntry& e : all) chain(buttons_.at(e.id));
-  for (QWidget* w : std::initializer_list<QWidget*>{cmdComprehensiveReading, cmdBack, cmdDonate,
-                                                    cmdExit[1], Label8, lblFullBrand})
-    chain(w);
+  QList<QWidget*> order;
+  for (const NumberEntry& e : all) order << buttons_.at(e.id);
+  order << cmdComprehensiveReading << cmdBack << cmdDonate << cmdExit[1] << Label8 << lblFullBrand;
+  platform::tabOrder(order);
 
   // Menus.
   QMenuBar* bar = menuBar();

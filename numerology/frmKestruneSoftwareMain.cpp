@@ -12,6 +12,7 @@
 #include "numerology/NumerologyReadingFile.h"
 #include "numerology/NumerologyState.h"
 #include "numerology/frmKestrune.h"
+#include "platform/Controls.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "platform/VbString.h"
@@ -19,6 +20,7 @@
 #include "shell/Menus.h"
 #include "shell/modHelp.h"
 #include "shell/MainFace.h"
+#include "shell/ReadingDialogs.h"
 
 using platform::named;
 using platform::setTwGeometry;
@@ -133,16 +135,7 @@ frmKestruneSoftwareMain::frmKestruneSoftwareMain() : platform::Form(this, Kind::
   connect(lblCobrand, &platform::VbLabel::Click, this, &frmKestruneSoftwareMain::lblCobrand_Click);
 
   // Tab order: the three names, the three lists, Next, Exit; then the rest.
-  setTabOrder(txtFirstName, txtMiddleName);
-  setTabOrder(txtMiddleName, txtLastName);
-  setTabOrder(txtLastName, cboMonth);
-  setTabOrder(cboMonth, cboDate);
-  setTabOrder(cboDate, cboYear);
-  setTabOrder(cboYear, cmdNext);
-  setTabOrder(cmdNext, cmdExit);
-  setTabOrder(cmdExit, cmdOpen);
-  setTabOrder(cmdOpen, Label61);
-  setTabOrder(Label61, lblFullBrand);
+  platform::tabOrder({txtFirstName, txtMiddleName, txtLastName, cboMonth, cboDate, cboYear, cmdNext, cmdExit, cmdOpen, Label61, lblFullBrand});
 
   // Menus.
   QMenuBar* bar = menuBar();
@@ -238,22 +231,13 @@ void frmKestruneSoftwareMain::mnuNext_Click() { cmdNext_Click(); }
 // date lines are not entries of the lists is refused and the page keeps what
 // it shows.
 void frmKestruneSoftwareMain::cmdOpen_Click() {
-  platform::FileDialogRequest req;
-  req.filter = QStringLiteral("Kestrune (*.num)|*.num");
-  req.filterIndex = 2;
-  req.defaultExt = QStringLiteral("num");
-  req.title = QStringLiteral("Select the source file");
-  req.fileName = QString();
-  req.overwritePrompt = false;
-  const std::optional<QString> path = platform::services().openDialog(req);
-  if (!path || path->isEmpty()) return;  // cancelled: nothing changes
+  const std::optional<QString> path =
+      shell::chooseReadingToOpen(QStringLiteral("Kestrune (*.num)|*.num"), QStringLiteral("num"));
+  if (!path) return;  // cancelled: nothing changes
 
-  const auto refuse = [] {
-    platform::MsgBox(QStringLiteral("Please Check The File."), platform::vbCritical);
-  };
-  if (!path->endsWith(QLatin1String("num"))) return refuse();
+  if (!path->endsWith(QLatin1String("num"))) return shell::refuseReadingFile();
   const std::optional<CurrentReading> r = NumerologyReadingFile::load(*path);
-  if (!r) return refuse();
+  if (!r) return shell::refuseReadingFile();
 
   txtFirstName->setText(r->ReadingFirstName);
   txtMiddleName->setText(r->ReadingMiddleName);

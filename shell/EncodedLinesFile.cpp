@@ -74,4 +74,15 @@ bool write(const QString& path, const QStringList& lines) {
   return f.commit();
 }
 
+QString unkeptCharacters(const QString& text) {
+  // The encoding raises each code by 85 and drops what would pass 255.
+  constexpr int kHighestKept = 255 - 85;
+  QString out;
+  for (const QChar ch : text) {
+    const int code = platform::cp1252::toCode(ch);
+    if ((code < 0 || code > kHighestKept) && !out.contains(ch)) out.append(ch);
+  }
+  return out;
+}
+
 }  // namespace EncodedLinesFile

@@ -37,4 +37,9 @@ bool writeAll(QIODevice& device, const QByteArray& bytes);
 // (no folder, no room, a failing disk): the old file, if any, is left whole.
 bool write(const QString& path, const QStringList& lines);
 
+// The characters of text that a saved line cannot keep: those the code page
+// lacks and those whose encoded code would pass 255 (above 170), each named
+// once, in the order they first stand.
+QString unkeptCharacters(const QString& text);
+
 }  // namespace EncodedLinesFile

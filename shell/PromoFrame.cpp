@@ -20,31 +20,31 @@ QString coBrandInvitation() {
                         "it and hand it to your visitors. Click Here for more info on co-branding.");
 }
 
-PromoFrame promoFrame(QWidget* parent, const PromoFrameSpec& spec) {
+PromoFrame promoFrame(QWidget* parent, const PromoFrameLayout& layout) {
   PromoFrame f;
   f.fraFullBrand = platform::named(new QGroupBox(parent), QStringLiteral("fraFullBrand"));
-  platform::setTwGeometry(f.fraFullBrand, spec.left, spec.top, spec.width, spec.height);
-  f.lblCobrand = linkLabel(spec.coBrandText, QStringLiteral("lblCobrand"), 8.25, true, f.fraFullBrand);
-  platform::setTwGeometry(f.lblCobrand, spec.labelLeft, spec.labelTop, spec.labelWidth,
-                          spec.labelHeight);
+  platform::setTwGeometry(f.fraFullBrand, layout.left, layout.top, layout.width, layout.height);
+  f.lblCobrand = linkLabel(layout.coBrandText, QStringLiteral("lblCobrand"), 8.25, true, f.fraFullBrand);
+  platform::setTwGeometry(f.lblCobrand, layout.labelLeft, layout.labelTop, layout.labelWidth,
+                          layout.labelHeight);
   f.lblFullBrand = linkLabel(fullBrandInvitation(), QStringLiteral("lblFullBrand"), 8.25, true,
                              f.fraFullBrand);
-  platform::setTwGeometry(f.lblFullBrand, spec.labelLeft, spec.labelTop + spec.fullBrandTopOffset,
-                          spec.labelWidth, spec.labelHeight);
-  if (spec.centred) {
+  platform::setTwGeometry(f.lblFullBrand, layout.labelLeft, layout.labelTop + layout.fullBrandTopOffset,
+                          layout.labelWidth, layout.labelHeight);
+  if (layout.centred) {
     f.lblCobrand->setAlignment(Qt::AlignCenter);
     f.lblFullBrand->setAlignment(Qt::AlignCenter);
   }
   // The label on top covers the other one whole.
-  platform::VbLabel* top = spec.coBrandOnTop ? f.lblCobrand : f.lblFullBrand;
-  platform::VbLabel* covered = spec.coBrandOnTop ? f.lblFullBrand : f.lblCobrand;
+  platform::VbLabel* top = layout.coBrandOnTop ? f.lblCobrand : f.lblFullBrand;
+  platform::VbLabel* covered = layout.coBrandOnTop ? f.lblFullBrand : f.lblCobrand;
   top->setAutoFillBackground(true);
   top->raise();
   covered->setFocusPolicy(Qt::NoFocus);
-  if (spec.fullBrandLinked)
+  if (layout.fullBrandLinked)
     QObject::connect(f.lblFullBrand, &platform::VbLabel::Click, f.fraFullBrand,
                      [] { modHelp::GoToFullyBrandedPage(); });
-  if (spec.coBrandLinked)
+  if (layout.coBrandLinked)
     QObject::connect(f.lblCobrand, &platform::VbLabel::Click, f.fraFullBrand,
                      [] { modHelp::GoToCoBrandPage(); });
   return f;

@@ -18,7 +18,7 @@ QString fullBrandInvitation();
 // The co-brand offer of the tarot pages.
 QString coBrandInvitation();
 
-struct PromoFrameSpec {
+struct PromoFrameLayout {
   // The frame, in twips within its parent.
   double left = 0, top = 0, width = 0, height = 0;
   // Both labels, in twips within the frame.
@@ -42,6 +42,6 @@ struct PromoFrame {
 };
 
 // Builds the frame in parent. The covered label takes no focus.
-PromoFrame promoFrame(QWidget* parent, const PromoFrameSpec& spec);
+PromoFrame promoFrame(QWidget* parent, const PromoFrameLayout& layout);
 
 }  // namespace shell

@@ -194,7 +194,7 @@ frmTarot::frmTarot() : platform::Form(this, Kind::MdiChild) {
 
   // Promotional frame: the business offer lies over the co-brand offer;
   // neither reacts to a click on this page.
-  shell::PromoFrameSpec promo;
+  shell::PromoFrameLayout promo;
   promo.left = 0;
   promo.top = 5400;
   promo.width = 8865;

@@ -146,7 +146,7 @@ frmTarotFront::frmTarotFront() : platform::Form(this, Kind::MdiChild) {
   connect(cmdOpen, &platform::VbButton::Click, this, &frmTarotFront::cmdOpen_Click);
 
   // Promotional frame: the business offer covers the co-brand offer.
-  shell::PromoFrameSpec promo;
+  shell::PromoFrameLayout promo;
   promo.left = 0;
   promo.top = 4320;
   promo.width = 5985;

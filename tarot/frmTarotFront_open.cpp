@@ -4,6 +4,7 @@
 #include "platform/Services.h"
 #include "tarot/TarotReadingFile.h"
 #include "shell/MainFace.h"
+#include "shell/ReadingDialogs.h"
 #include "tarot/BoardLink.h"
 #include "tarot/TarotLook.h"
 #include "tarot/TarotReadingState.h"
@@ -15,24 +16,15 @@
 // saved reading the board can lay out is refused with the one message, and
 // the reading on screen stays as it was.
 void frmTarotFront::cmdOpen_Click() {
-  platform::FileDialogRequest req;
-  req.filter = QStringLiteral("Auravane (*.lqs)|*.lqs");
-  req.filterIndex = 2;
-  req.defaultExt = QStringLiteral("lqs");
-  req.title = QStringLiteral("Select the source file");
-  req.fileName = QString();
-  req.overwritePrompt = false;
-  const std::optional<QString> path = platform::services().openDialog(req);
-  if (!path || path->isEmpty()) return;  // cancelled: nothing changes
+  const std::optional<QString> path =
+      shell::chooseReadingToOpen(QStringLiteral("Auravane (*.lqs)|*.lqs"), QStringLiteral("lqs"));
+  if (!path) return;  // cancelled: nothing changes
 
-  const auto refuse = [] {
-    platform::MsgBox(QStringLiteral("Please Check The File."), platform::vbCritical);
-  };
-  if (!path->endsWith(QLatin1String("lqs"))) return refuse();
+  if (!path->endsWith(QLatin1String("lqs"))) return shell::refuseReadingFile();
   // Only a regular file is read: a named pipe, a device or a socket would
   // hold the program until something writes to it.
   const std::optional<TarotReadingFile::Reading> reading = TarotReadingFile::load(*path);
-  if (!reading) return refuse();
+  if (!reading) return shell::refuseReadingFile();
 
   tarotState().openSavedReading(*reading);
   tarot::layOutOpenedReading(int(reading->cards.size()));

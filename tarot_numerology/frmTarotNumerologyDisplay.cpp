@@ -11,6 +11,7 @@
 #include <QTabBar>
 #include <iterator>
 
+#include "platform/Controls.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "platform/VbString.h"
@@ -457,7 +458,7 @@ frmTarotNumerologyDisplay::frmTarotNumerologyDisplay() : platform::Form(this, Ki
   connect(cmdSave, &platform::VbButton::Click, this, &frmTarotNumerologyDisplay::cmdSave_Click);
   connect(cmdBack, &platform::VbButton::Click, this, &frmTarotNumerologyDisplay::cmdBack_Click);
 
-  shell::PromoFrameSpec promo;
+  shell::PromoFrameLayout promo;
   promo.left = 0;
   promo.top = 7200;
   promo.width = 9105;
@@ -474,19 +475,7 @@ frmTarotNumerologyDisplay::frmTarotNumerologyDisplay() : platform::Form(this, Ki
 
   connect(TS, &QTabBar::currentChanged, this, [this] { TS_Click(); });
 
-  setTabOrder(TS, cmdLifePathBack);
-  setTabOrder(cmdLifePathBack, cmdLifePathNext);
-  setTabOrder(cmdLifePathNext, txtLifePathDesc);
-  setTabOrder(txtLifePathDesc, txtLifePathPlanetDesc);
-  setTabOrder(txtLifePathPlanetDesc, cmdDestinyBack);
-  setTabOrder(cmdDestinyBack, cmdDestinyNext);
-  setTabOrder(cmdDestinyNext, txtDestinyDesc);
-  setTabOrder(txtDestinyDesc, txtDestinyPlanetDesc);
-  setTabOrder(txtDestinyPlanetDesc, RTB);
-  setTabOrder(RTB, cmdSave);
-  setTabOrder(cmdSave, cmdBack);
-  setTabOrder(cmdBack, Label14);
-  setTabOrder(Label14, lblCobrand);
+  platform::tabOrder({TS, cmdLifePathBack, cmdLifePathNext, txtLifePathDesc, txtLifePathPlanetDesc, cmdDestinyBack, cmdDestinyNext, txtDestinyDesc, txtDestinyPlanetDesc, RTB, cmdSave, cmdBack, Label14, lblCobrand});
 
   const shell::MenuTable fileRows = {
       {shell::MenuRow::Menu, QStringLiteral("&File"), QStringLiteral("mnuFile")},

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 
+#include "platform/Controls.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "shell/ShellWindows.h"
@@ -15,6 +16,7 @@
 #include "shell/Look.h"
 #include "shell/Menus.h"
 #include "shell/PromoFrame.h"
+#include "shell/ReadingDialogs.h"
 #include "tarot_numerology/TarotNumerologyLook.h"
 #include "tarot_numerology/TarotNumerologyNumbers.h"
 #include "tarot_numerology/TarotNumerologyReadingFile.h"
@@ -145,7 +147,7 @@ frmTarotNumerologyMain::frmTarotNumerologyMain() : platform::Form(this, Kind::Md
   connect(cmdProceed, &platform::VbButton::Click, this, &frmTarotNumerologyMain::cmdProceed_Click);
   connect(cmdOpen, &platform::VbButton::Click, this, &frmTarotNumerologyMain::cmdOpen_Click);
 
-  shell::PromoFrameSpec promo;
+  shell::PromoFrameLayout promo;
   promo.left = -15;
   promo.top = 4440;
   promo.width = 7545;
@@ -160,14 +162,7 @@ frmTarotNumerologyMain::frmTarotNumerologyMain() : platform::Form(this, Kind::Md
   lblCobrand = frame.lblCobrand;
   lblFullBrand = frame.lblFullBrand;
 
-  setTabOrder(txtName, cboDate);
-  setTabOrder(cboDate, cboMonth);
-  setTabOrder(cboMonth, cboYear);
-  setTabOrder(cboYear, cmdProceed);
-  setTabOrder(cmdProceed, cmdOpen);
-  setTabOrder(cmdOpen, Label14);
-  setTabOrder(Label14, Label3);
-  setTabOrder(Label3, lblCobrand);
+  platform::tabOrder({txtName, cboDate, cboMonth, cboYear, cmdProceed, cmdOpen, Label14, Label3, lblCobrand});
 
   const shell::MenuTable fileRows = {
       {shell::MenuRow::Menu, QStringLiteral("&File"), QStringLiteral("mnuFile")},
@@ -251,23 +246,14 @@ void frmTarotNumerologyMain::cmdProceed_Click() {
 void frmTarotNumerologyMain::mnuCalculate_Click() { cmdProceed_Click(); }
 
 void frmTarotNumerologyMain::cmdOpen_Click() {
-  platform::FileDialogRequest req;
-  req.filter = QStringLiteral("Sylvaric (*.tnm)|*.tnm");
-  req.filterIndex = 2;
-  req.defaultExt = QStringLiteral("tnm");
-  req.title = QStringLiteral("Select the source file");
-  req.fileName = QString();
-  req.overwritePrompt = false;
-  const std::optional<QString> path = platform::services().openDialog(req);
-  if (!path || path->isEmpty()) return;  // cancelled: nothing changes
+  const std::optional<QString> path =
+      shell::chooseReadingToOpen(QStringLiteral("Sylvaric (*.tnm)|*.tnm"), QStringLiteral("tnm"));
+  if (!path) return;  // cancelled: nothing changes
 
   // A file that is not a whole, readable reading changes nothing on the form.
   const std::optional<TarotNumerologyReadingFile::Reading> reading =
       path->endsWith(QLatin1String("tnm")) ? TarotNumerologyReadingFile::load(*path) : std::nullopt;
-  if (!reading) {
-    platform::MsgBox(QStringLiteral("Please Check The File."), platform::vbCritical);
-    return;
-  }
+  if (!reading) return shell::refuseReadingFile();
   txtName->setText(reading->name);
   cboDate->setCurrentIndex(cboDate->findText(reading->day));
   cboMonth->setCurrentIndex(cboMonth->findText(reading->month));

@@ -1,16 +1,17 @@
 #include "tarot_numerology/frmTarotNumerologySave.h"
 
-#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 
-#include "platform/Cp1252.h"
+#include "platform/Controls.h"
 #include "platform/Services.h"
 #include "platform/Twips.h"
 #include "platform/VbString.h"
+#include "shell/EncodedLinesFile.h"
 #include "shell/Look.h"
 #include "shell/ReportWriter.h"
 #include "shell/Site.h"
+#include "shell/ReadingDialogs.h"
 #include "shell/modHelp.h"
 #include "tarot_numerology/TarotNumerologyReadingFile.h"
 #include "tarot_numerology/TarotNumerologyReport.h"
@@ -58,17 +59,6 @@ TarotNumerologyReport::NumberBlock numberBlock(const frmTarotNumerologyDisplay* 
       b.cards.append({s.CardNames->at(i), s.CardDescriptions->at(i), s.CardKeywords->at(i)});
   }
   return b;
-}
-
-// The characters of text that a reading file cannot keep (outside the code
-// page, or above 170 in it, which the encoding drops), each named once.
-QStringList unkeptCharacters(const QString& text) {
-  QStringList out;
-  for (const QChar c : text) {
-    const int code = platform::cp1252::toCode(c);
-    if ((code < 0 || code > 170) && !out.contains(QString(c))) out << QString(c);
-  }
-  return out;
 }
 
 }  // namespace
@@ -128,11 +118,7 @@ frmTarotNumerologySave::frmTarotNumerologySave() : platform::Form(this) {
   connect(Label7, &platform::VbLabel::Click, this, [] { modHelp::GoToFullyBrandedPage(); });
 
   // The report first, then the buttons and the links.
-  setTabOrder(RTB, cmdSave);
-  setTabOrder(cmdSave, cmdPrint);
-  setTabOrder(cmdPrint, Label14);
-  setTabOrder(Label14, Label1);
-  setTabOrder(Label1, Label7);
+  platform::tabOrder({RTB, cmdSave, cmdPrint, Label14, Label1, Label7});
 }
 
 // Writes the whole reading: the name and date from the mode's state, the two
@@ -170,42 +156,15 @@ void frmTarotNumerologySave::cmdPrint_Click() {
 // Saves the reading's name and birth date as a ".tnm" file. Cancel writes
 // nothing; a failed write says so and leaves an earlier file whole.
 void frmTarotNumerologySave::cmdSave_Click() {
-  platform::FileDialogRequest req;
-  req.filter = QStringLiteral("Sylvaric | *.tnm");
-  req.filterIndex = 2;
-  req.defaultExt = QStringLiteral("tnm");
-  req.title = QStringLiteral("Sylvaric");
-  req.fileName = QString();
-  req.overwritePrompt = true;
-  const std::optional<QString> chosen = platform::services().saveDialog(req);
-  if (!chosen || chosen->isEmpty()) return;
-
-  // The input form opens only names ending in "tnm": another ending gets
-  // ".tnm" added, and a file of that name is replaced only when the user
-  // agrees (the dialog asked about the name it was given).
-  QString path = *chosen;
-  if (!path.endsWith(QLatin1String(".tnm"))) {
-    path += QStringLiteral(".tnm");
-    if (QFileInfo::exists(path) &&
-        platform::MsgBox(QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                             .arg(QFileInfo(path).fileName()),
-                         platform::vbYesNo | platform::vbExclamation) != platform::vbYes)
-      return;
-  }
+  const std::optional<QString> path = shell::chooseReadingToSave(
+      QStringLiteral("Sylvaric | *.tnm"), QStringLiteral("tnm"), QStringLiteral("Sylvaric"), true);
+  if (!path) return;
 
   const TarotNumerologyState& s = tnState();
   const TarotNumerologyReadingFile::Reading reading{s.TNName, s.TNBirthDay, s.TNBirthMonth, s.TNBirthYear};
-  const QStringList unkept =
-      unkeptCharacters(reading.name + reading.day + reading.month + reading.year);
-  if (!unkept.isEmpty() &&
-      platform::MsgBox(QStringLiteral("A saved reading cannot keep these characters of the name: %1\n"
-                                      "Save the reading without them?")
-                           .arg(unkept.join(QStringLiteral(" "))),
-                       platform::vbYesNo | platform::vbQuestion) != platform::vbYes)
+  if (!shell::confirmUnkeptCharacters(
+          EncodedLinesFile::unkeptCharacters(reading.name + reading.day + reading.month + reading.year)))
     return;
 
-  if (!TarotNumerologyReadingFile::save(path, reading))
-    platform::MsgBox(QStringLiteral("The reading could not be saved to \"%1\". Nothing was written.")
-                         .arg(QFileInfo(path).fileName()),
-                     platform::vbCritical);
+  if (!TarotNumerologyReadingFile::save(*path, reading)) shell::reportSaveFailure(*path);
 }
