@@ -236,6 +236,44 @@ class TestPlatform : public QObject {
     QThreadPool::globalInstance()->waitForDone();
   }
 
+  // A picture kept as bare pixels comes back exactly, translucent pixels
+  // and all; bytes that are not such a picture give a null picture.
+  void pixelsFileRoundTrip() {
+    QImage img(5, 3, QImage::Format_ARGB32);
+    for (int y = 0; y < 3; ++y)
+      for (int x = 0; x < 5; ++x) img.setPixel(x, y, qRgba(40 * x, 90 * y, 7 * x * y, 50 * x + 30));
+    const QByteArray bytes = platform::toPixelsFile(img);
+    QCOMPARE(bytes.size(), 12 + 5 * 3 * 4);
+    QCOMPARE(platform::fromPixelsFile(bytes), img);
+    // Premultiplied pictures (as drawn) are kept as their plain colours.
+    const QImage drawn = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(platform::fromPixelsFile(platform::toPixelsFile(drawn)),
+             drawn.convertToFormat(QImage::Format_ARGB32));
+  }
+  void pixelsFileRefusesOtherBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QImage one(2, 2, QImage::Format_ARGB32);
+    one.fill(Qt::green);
+    const QByteArray good = platform::toPixelsFile(one);
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("header only") << good.left(12);
+    QTest::newRow("one byte short") << good.left(good.size() - 1);
+    QTest::newRow("one byte over") << good + 'x';
+    QTest::newRow("other mark") << QByteArray("AVPY") + good.mid(4);
+    QByteArray wide = good;
+    wide[4] = char(0x01);
+    wide[5] = char(0x20);  // 8193 pixels wide
+    QTest::newRow("too wide") << wide;
+    QByteArray zero = good;
+    zero[8] = 0;
+    QTest::newRow("no rows") << zero;
+    QTest::newRow("a PNG file") << QByteArray("\x89PNG\r\n\x1a\n0000000000000000", 24);
+  }
+  void pixelsFileRefusesOtherBytes() {
+    QFETCH(QByteArray, bytes);
+    QVERIFY(platform::fromPixelsFile(bytes).isNull());
+  }
+
   void vbFunctions() {
     using namespace platform::vb;
     QCOMPARE(Trim("  a b \t "), QString("a b \t"));
