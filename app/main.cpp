@@ -6,7 +6,7 @@
 #include "shell/frmMDI.h"
 
 int main(int argc, char* argv[]) {
-  platform::returnFreedMemory();
+  platform::setUpAllocator();
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral(AURAVANE_PROGRAM_NAME));
   platform::initApplication(app);

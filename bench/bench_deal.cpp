@@ -350,7 +350,7 @@ void attribution(int runs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  platform::returnFreedMemory();  // as the program's main does
+  platform::setUpAllocator();  // as the program's main does
   bench::ensureDisplay(argc, argv);
   QStandardPaths::setTestModeEnabled(true);  // leave the user's settings alone
   const bool memory = argc > 1 && QByteArray(argv[1]) == "--memory";

@@ -11,7 +11,7 @@
 
 int main(int argc, char** argv) {
   const qint64 mainNs = bench::nowNs();
-  platform::returnFreedMemory();
+  platform::setUpAllocator();
   QStandardPaths::setTestModeEnabled(true);
   bench::PaintClock app(argc, argv);
   const qint64 appNs = bench::nowNs();

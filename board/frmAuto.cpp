@@ -174,8 +174,11 @@ void frmAuto::Form_Load() {
   }
   placeTopCentre();
 
-  shell::mainface::setQuerentStripVisible(true);
   platform::RichTextBox* report = shell::mainface::reportBox();
+  // The main window is painted once the board is laid out, not at each
+  // stage on the way (the deal's event pump would paint the empty board).
+  platform::PaintHold hold(report->window());
+  shell::mainface::setQuerentStripVisible(true);
   report->setText(QString());
   TarotReadingState& st = tarotState();
   modInfo::WriteSpreadHeader(report, st.strSpreadName);
@@ -216,6 +219,9 @@ void frmAuto::layOutOpened(int no) {
   TarotReadingState& st = tarotState();
   const int index = st.beginLayingOutOpened(no);
   if (index < 0) return;
+  // The board is in sight: its slots change together and come into sight
+  // together once laid.
+  platform::BulkChange bulk(client_);
   layOutSpread(index);
   if (!inPlace()) return;
   // The pictures are read on worker threads while the report is written.
@@ -276,6 +282,14 @@ void frmAuto::deal(int method, int no) {
   // The pictures are read on worker threads while the board is laid out.
   facesAhead_ = std::make_unique<CardPictures::FacesAhead>(st.strDeckLetter, dealt->cards);
   layOutSpread(spread);
+  {
+    // The report is written while the pictures are still being read. One
+    // edit of the report box: the view goes to the report's top once.
+    platform::RichTextBox* report = shell::mainface::reportBox();
+    platform::RichTextBox::Writing writing(report);
+    modInfo::WriteReadingCards(report, st.lngChosenCards, st.lngReversedCards);
+    report->setSelStart(0);
+  }
   for (int k = 0; k < no; ++k) {
     const Turn turn = k == crossing ? Turn::Crossing
                       : dealt->reversed[std::size_t(k)] ? Turn::Reversed
@@ -283,12 +297,6 @@ void frmAuto::deal(int method, int no) {
     showCard(k, dealt->cards[std::size_t(k)], turn);
   }
   facesAhead_.reset();
-
-  platform::RichTextBox* report = shell::mainface::reportBox();
-  // One edit of the report box: the view goes to the report's top once.
-  platform::RichTextBox::Writing writing(report);
-  modInfo::WriteReadingCards(report, st.lngChosenCards, st.lngReversedCards);
-  report->setSelStart(0);
 }
 
 void frmAuto::Clear_PicBox() {
@@ -330,8 +338,31 @@ void frmAuto::placeSlot(int spreadIndex, int k) {
   slot->show();
 }
 
+void frmAuto::holdFaces() {
+  holdingFaces_ = true;
+  heldFaces_.clear();
+}
+
+void frmAuto::readHeldFaces() {
+  std::vector<int> cards;
+  for (const HeldFace& f : heldFaces_) cards.push_back(f.card);
+  facesAhead_ = std::make_unique<CardPictures::FacesAhead>(tarotState().strDeckLetter, cards);
+}
+
+void frmAuto::layHeldFaces() {
+  holdingFaces_ = false;
+  const std::vector<HeldFace> held = std::move(heldFaces_);
+  heldFaces_.clear();
+  for (const HeldFace& f : held) showCard(f.k, f.card, f.turn);
+  facesAhead_.reset();
+}
+
 void frmAuto::showCard(int k, int card, Turn turn) {
   if (k < 0 || k >= kSlotCount) return;
+  if (holdingFaces_) {
+    heldFaces_.push_back({k, card, turn});
+    return;
+  }
   QLabel* slot = p[std::size_t(k)];
   const QPixmap face = facesAhead_ ? facesAhead_->face(card)
                                    : CardPictures::cardFace(tarotState().strDeckLetter, card);

@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "platform/Forms.h"
 
@@ -68,6 +69,15 @@ class frmAuto : public QMainWindow, public platform::Form {
   // leaves a plain card back in the slot.
   enum class Turn { Upright, Reversed, Crossing };
   void showCard(int k, int card, Turn turn);
+  // A manual reading draws its cards one at a time. While its faces are
+  // held, showCard only notes what it is to lay; readHeldFaces starts
+  // reading the noted cards' pictures on worker threads, and layHeldFaces
+  // lays every noted card, in order, with the pictures read meanwhile.
+  void holdFaces();
+  void readHeldFaces();
+  void layHeldFaces();
+  // The area the slots lie in.
+  QWidget* slotArea() const { return client_; }
 
   // Menus.
   QAction* mnuFile = nullptr;
@@ -105,6 +115,13 @@ class frmAuto : public QMainWindow, public platform::Form {
   // The faces of the cards being laid, read ahead on worker threads; while
   // set, showCard takes its pictures from here.
   std::unique_ptr<CardPictures::FacesAhead> facesAhead_;
+  struct HeldFace {
+    int k;
+    int card;
+    Turn turn;
+  };
+  bool holdingFaces_ = false;
+  std::vector<HeldFace> heldFaces_;
   QWidget* client_ = nullptr;
   int lngCard = 0;   // the card last drawn
   QPixmap picCard;   // the last reversed card's picture

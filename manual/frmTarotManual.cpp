@@ -10,11 +10,13 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScopeGuard>
+#include <optional>
 
 #include "board/CardDeal.h"
 #include "board/SpreadSlotLayout.h"
 #include "board/frmAuto.h"
 #include "manual/ManualReading.h"
+#include "platform/Controls.h"
 #include "platform/Pictures.h"
 #include "platform/RichTextBox.h"
 #include "platform/Services.h"
@@ -343,6 +345,13 @@ void frmTarotManual::completeReading() {
   // so that its fresh load empties the report and writes the header.
   TarotReadingState& st = tarotState();
   const int n = lngPicked.ubound() + 1;
+  // The main window is painted once, with the reading laid out, rather than
+  // at each stage on the way: the board empty, then after every draw.
+  std::optional<platform::PaintHold> hold(std::in_place, window());
+  const auto abandon = [&] {
+    hold.reset();
+    abandonReading();
+  };
   st.beginManualReading(strSpread, intSpreadNo, n, deckLetter_);
   platform::Forms::unload<frmAuto>();
   board_ = platform::Forms::get<frmAuto>();
@@ -351,19 +360,18 @@ void frmTarotManual::completeReading() {
 
   // One seed for the whole reading, so its draws never repeat each other.
   platform::Randomize();
-  {
-    // The events that run between the draws repaint the other windows, but
-    // the board is painted once, when its cards are all in place, rather
-    // than empty first and again after every card.
-    const QPointer<QWidget> boardFrame = board_->frame();
-    boardFrame->setUpdatesEnabled(false);
-    const auto paintAgain = qScopeGuard([boardFrame] {
-      if (boardFrame) boardFrame->setUpdatesEnabled(true);
-    });
-    for (intSlot = 0; intSlot < n; ++intSlot)
-      if (!DrawAndPlaceCard(intSlot)) return abandonReading();
-  }
-
+  // The pictures are read on worker threads once the cards are drawn, while
+  // the report is written, and laid after it.
+  board_->holdFaces();
+  // The board is in sight: its slots change together and come into sight
+  // together once laid.
+  std::optional<platform::BulkChange> bulk(std::in_place, board_->slotArea());
+  for (intSlot = 0; intSlot < n; ++intSlot)
+    if (!DrawAndPlaceCard(intSlot)) {
+      bulk.reset();
+      return abandon();
+    }
+  board_->readHeldFaces();
   shell::mainface::show();
   {
     platform::RichTextBox* report = shell::mainface::reportBox();
@@ -377,6 +385,8 @@ void frmTarotManual::completeReading() {
                                    page->txtCountry->text(), page->txtQ->toPlainText()});
     report->setSelStart(0);
   }
+  if (canGoOn()) board_->layHeldFaces();
+  bulk.reset();
   // The board's fresh load may have shown the welcome panel on its way.
   shell::mainface::setWelcomeVisible(false);
   // The board lies beside the report panel, not under it.

@@ -4,15 +4,15 @@ class QApplication;
 
 namespace platform {
 
-// Memory the program frees goes back to the system instead of staying with
-// the allocator: large blocks (pictures, documents) get pages of their own,
-// returned as soon as they are freed, whatever sizes came before. Call
-// first thing in main, before anything is allocated.
-void returnFreedMemory();
+// Sets the allocator up for a program that reads and drops many
+// card-sized pictures: they reuse the heap's freed space instead of
+// getting fresh pages each time, and the program's size stays steady over
+// a long session. Call first thing in main, before anything is allocated.
+void setUpAllocator();
 
 // Program-wide set-up of the application object, once its name is set:
 // display name, font fall-backs (Verdana to DejaVu Sans, Arial Black to
-// DejaVu Sans Bold), the services that need windows.
+// DejaVu Sans Bold), the services that need windows, the program's style.
 void initApplication(QApplication& app);
 
 }  // namespace platform

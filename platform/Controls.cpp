@@ -1,5 +1,6 @@
 #include "platform/Controls.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QInputMethodEvent>
@@ -348,6 +349,67 @@ QString stripAccel(const QString& caption) {
     out.append(caption[i]);
   }
   return out;
+}
+
+namespace {
+
+// Keeps a window's repaint requests while it is held; the window's
+// changed areas stay marked meanwhile and are painted by one request at
+// the end.
+class PaintHoldFilter : public QObject {
+ public:
+  explicit PaintHoldFilter(QWidget* window) : QObject(window) {
+    setObjectName(QStringLiteral("platform_paintHold"));
+    window->installEventFilter(this);
+  }
+  int depth = 0;
+  bool held = false;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() != QEvent::UpdateRequest) return false;
+    held = true;
+    return true;
+  }
+};
+
+}  // namespace
+
+BulkChange::BulkChange(QWidget* widget) {
+  if (!widget || !widget->isVisible()) return;
+  widget_ = widget;
+  const QWidget* focus = QApplication::focusWidget();
+  if (focus && (focus == widget || widget->isAncestorOf(focus))) {
+    if (widget->updatesEnabled()) widget->setUpdatesEnabled(false);
+    else widget_ = nullptr;
+    return;
+  }
+  hidden_ = true;
+  widget->hide();
+}
+
+BulkChange::~BulkChange() {
+  if (!widget_) return;
+  if (hidden_) widget_->show();
+  else widget_->setUpdatesEnabled(true);
+}
+
+PaintHold::PaintHold(QWidget* window) {
+  if (!window) return;
+  auto* filter = window->findChild<PaintHoldFilter*>(QStringLiteral("platform_paintHold"),
+                                                     Qt::FindDirectChildrenOnly);
+  if (!filter) filter = new PaintHoldFilter(window);
+  ++filter->depth;
+  filter_ = filter;
+}
+
+PaintHold::~PaintHold() {
+  auto* filter = static_cast<PaintHoldFilter*>(filter_.data());
+  if (!filter || --filter->depth > 0) return;
+  QObject* window = filter->parent();
+  const bool held = filter->held;
+  delete filter;
+  if (held) QCoreApplication::postEvent(window, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
 }
 
 }  // namespace platform

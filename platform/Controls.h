@@ -1,4 +1,5 @@
 #pragma once
+#include <QPointer>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -85,6 +86,42 @@ void onClick(QWidget* w, std::function<void()> handler);
 // Sets the tab order of a window's controls: each one after the one before
 // it in the list.
 void tabOrder(const QList<QWidget*>& order);
+
+// Holds a window's repaints while a piece of work changes much of it, so
+// that the window is painted once, as the work leaves it, instead of in
+// between (an event pump inside the work would otherwise paint each stage).
+// What the work changed is painted when the hold ends, and only that. Holds
+// of one window nest: the outermost ends it.
+// Many changes to a widget's children at once (slots moved, shown, given
+// pictures). Each change to a child in sight costs bookkeeping (what it
+// spoils on the screen, whether the mouse pointer now lies over it, asked
+// of the window system every time); while the widget is out of sight none
+// of that is done. So the widget leaves sight while the change lasts and
+// comes back, repainted once, when it ends. Meant for a stretch of work in
+// which nothing is painted (a PaintHold, or no event loop in between). A
+// widget holding the keyboard focus stays in sight, its updates only held.
+class BulkChange {
+ public:
+  explicit BulkChange(QWidget* widget);
+  ~BulkChange();
+  BulkChange(const BulkChange&) = delete;
+  BulkChange& operator=(const BulkChange&) = delete;
+
+ private:
+  QPointer<QWidget> widget_;
+  bool hidden_ = false;
+};
+
+class PaintHold {
+ public:
+  explicit PaintHold(QWidget* window);
+  ~PaintHold();
+  PaintHold(const PaintHold&) = delete;
+  PaintHold& operator=(const PaintHold&) = delete;
+
+ private:
+  QPointer<QObject> filter_;
+};
 
 // Multi-line box text with CR LF line breaks.
 QString plainText(const QPlainTextEdit* box);

@@ -2,7 +2,9 @@
 
 #include <QImageReader>
 #include <QMutex>
+#include <QThread>
 #include <QThreadPool>
+#include <algorithm>
 #include <QTransform>
 #include <QWaitCondition>
 #include <algorithm>
@@ -72,6 +74,18 @@ QImage readPicture(const QString& path) {
   return reader.read();
 }
 
+// The threads that read pictures ahead: half the processors, so that the
+// window's own thread keeps one to itself while they work.
+QThreadPool& readers() {
+  static QThreadPool pool;
+  static const bool sized = [] {
+    pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount() / 2));
+    return true;
+  }();
+  (void)sized;
+  return pool;
+}
+
 }  // namespace
 
 QPixmap loadPicture(const QString& path) {
@@ -89,22 +103,33 @@ struct PicturesAhead::Shared {
 };
 
 PicturesAhead::PicturesAhead(const QStringList& paths) : shared_(std::make_shared<Shared>()) {
-  shared_->images.resize(std::size_t(paths.size()));
-  shared_->done.assign(std::size_t(paths.size()), false);
-  for (int i = 0; i < paths.size(); ++i) {
-    QThreadPool::globalInstance()->start([shared = shared_, path = paths[i], i] {
-      QImage img = readPicture(path);
-      QMutexLocker lock(&shared->mutex);
-      shared->images[std::size_t(i)] = std::move(img);
-      shared->done[std::size_t(i)] = true;
-      shared->arrived.wakeAll();
-    });
+  for (const QString& path : paths) add(path);
+}
+
+int PicturesAhead::add(const QString& path) {
+  int i = 0;
+  {
+    QMutexLocker lock(&shared_->mutex);
+    i = int(shared_->done.size());
+    shared_->images.emplace_back();
+    shared_->done.push_back(false);
   }
+  readers().start([shared = shared_, path, i] {
+    QImage img = readPicture(path);
+    QMutexLocker lock(&shared->mutex);
+    shared->images[std::size_t(i)] = std::move(img);
+    shared->done[std::size_t(i)] = true;
+    shared->arrived.wakeAll();
+  });
+  return i;
 }
 
 QPixmap PicturesAhead::picture(int i) {
-  if (i < 0 || std::size_t(i) >= shared_->done.size()) return QPixmap();
-  if (handedOut_.empty()) handedOut_.resize(shared_->done.size());
+  {
+    QMutexLocker lock(&shared_->mutex);
+    if (i < 0 || std::size_t(i) >= shared_->done.size()) return QPixmap();
+  }
+  if (handedOut_.size() <= std::size_t(i)) handedOut_.resize(std::size_t(i) + 1);
   QPixmap& out = handedOut_[std::size_t(i)];
   if (!out.isNull()) return out;
   QImage img;

@@ -32,6 +32,8 @@ QPixmap loadPicture(const QString& path);
 class PicturesAhead {
  public:
   explicit PicturesAhead(const QStringList& paths);
+  // Starts reading one more picture; its index follows the others.
+  int add(const QString& path);
   // The picture of paths[i] (waiting for it if it is still being read), or
   // a null pixmap when it cannot be read or i is out of range.
   QPixmap picture(int i);

@@ -208,6 +208,7 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
                         QStringLiteral("Report"));
   RTB->document()->setDefaultFont(verdana(8.25));
   RTB->setFont(verdana(8.25));
+  RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTwGeometry(RTB, 0, 0, 4230, 9255);
   rtb1 = platform::named(new platform::RichTextBox(picRight), QStringLiteral("rtb1"));
   rtb1->document()->setDefaultFont(verdana(9.75));

@@ -125,6 +125,21 @@ QString pageOf(const QUrl& url) { return url.query().section(QLatin1Char('='), 1
 
 }  // namespace
 
+// Notes every widget of the main window painted while watching is set.
+class PaintWatch : public QObject {
+ public:
+  PaintWatch() { qApp->installEventFilter(this); }
+  ~PaintWatch() override { qApp->removeEventFilter(this); }
+  bool watching = false;
+  QList<QObject*> painted;
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (watching && e->type() == QEvent::Paint) painted << o;
+    return false;
+  }
+};
+
 class TestManualReading : public QObject {
   Q_OBJECT
  private slots:
@@ -312,21 +327,30 @@ class TestManualReading : public QObject {
   }
 
   // Where a finished manual reading leaves the windows. While the cards are
-  // drawn the board is not painted; it is painted again once they lie.
+  // drawn (the event pump running between draws) nothing of the main window
+  // is painted; once they lie, the board is painted with its cards.
   void completionHandsOver() {
     frmTarotManual* w = startManual(3);
-    QList<bool> boardPaintsWhileDrawing;
+    PaintWatch duringPumps, afterPumps;
+    int pumps = 0;
     const auto doEvents = platform::services().doEvents;
-    platform::services().doEvents = [&boardPaintsWhileDrawing, doEvents] {
-      if (frmAuto* board = Forms::find<frmAuto>())
-        boardPaintsWhileDrawing << board->frame()->updatesEnabled();
+    platform::services().doEvents = [&] {
+      ++pumps;
+      afterPumps.watching = false;
+      afterPumps.painted.clear();
+      duringPumps.watching = true;
       doEvents();
+      duringPumps.watching = false;
+      afterPumps.watching = true;
     };
     pick(w, 3);
     platform::services().doEvents = doEvents;
-    QVERIFY(!boardPaintsWhileDrawing.isEmpty());
-    QVERIFY(!boardPaintsWhileDrawing.contains(true));
-    QVERIFY(Forms::find<frmAuto>()->frame()->updatesEnabled());
+    QVERIFY(pumps >= 3);
+    QCOMPARE(duringPumps.painted.size(), 0);
+    frmAuto* board = Forms::find<frmAuto>();
+    QVERIFY(board && board->slotArea()->isVisible());
+    QTRY_VERIFY(afterPumps.painted.contains(board->p[0]));
+    afterPumps.watching = false;
     QVERIFY(Forms::isLoaded<frmTarotManual>());
     QVERIFY(!w->FormVisible());
     QVERIFY(!w->isCompleting());

@@ -3,12 +3,19 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QFile>
+#include <QApplication>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTextBlock>
-#include <QThreadPool>
 
 #include "platform/Forms.h"
+#include "platform/Controls.h"
 #include "platform/Pictures.h"
+#include "platform/ProgramStyle.h"
 #include "platform/RichTextBox.h"
 #include "platform/VbString.h"
 #include "shell/frmMDI.h"
@@ -231,9 +238,12 @@ class TestPlatform : public QObject {
     QVERIFY(ahead.picture(3).isNull());
     QVERIFY(ahead.picture(4).isNull());
     QVERIFY(ahead.picture(-1).isNull());
+    // One more picture joins the batch after it started.
+    QCOMPARE(ahead.add(dir + "/b.jpg"), 4);
+    QCOMPARE(ahead.picture(4).size(), QSize(4, 5));
+    QCOMPARE(ahead.picture(0).size(), QSize(3, 2));
 
     for (int i = 0; i < 20; ++i) platform::PicturesAhead dropped({dir + "/a.png", dir + "/b.jpg"});
-    QThreadPool::globalInstance()->waitForDone();
   }
 
   // A picture kept as bare pixels comes back exactly, translucent pixels
@@ -358,6 +368,135 @@ class TestPlatform : public QObject {
       l->resize(size.width() - 10, size.height());
     }
     QCOMPARE(link->grab().toImage(), plain->grab().toImage());
+  }
+
+  // The program's style draws a scroll bar exactly as the style beneath it
+  // does, for every size, value and state, the first time and when it draws
+  // a kept drawing again; it keeps only a few drawings.
+  void scrollBarsDrawnAsTheStyleBeneath() {
+    auto* style = qobject_cast<platform::ProgramStyle*>(QApplication::style());
+    QVERIFY(style);
+    QStyle* beneath = style->baseStyle();
+    struct Bar : QScrollBar {
+      using QScrollBar::QScrollBar;
+      using QScrollBar::initStyleOption;
+    };
+    const auto drawn = [](QStyle* by, Bar& bar, qreal scale) {
+      QStyleOptionSlider opt;
+      bar.initStyleOption(&opt);
+      QImage img((bar.size() * scale).grownBy({0, 0, 1, 1}), QImage::Format_ARGB32_Premultiplied);
+      img.fill(Qt::transparent);
+      QPainter p(&img);
+      p.scale(scale, scale);
+      by->drawComplexControl(QStyle::CC_ScrollBar, &opt, &p, &bar);
+      return img;
+    };
+    for (Qt::Orientation o : {Qt::Vertical, Qt::Horizontal})
+      for (int value : {0, 40, 100})
+        for (bool enabled : {true, false})
+          for (qreal scale : {1.0, 2.0}) {
+            Bar bar(o);
+            bar.resize(o == Qt::Vertical ? QSize(14, 300) : QSize(260, 14));
+            bar.setRange(0, 100);
+            bar.setPageStep(30);
+            bar.setValue(value);
+            bar.setEnabled(enabled);
+            const QImage expected = drawn(beneath, bar, scale);
+            QCOMPARE(drawn(style, bar, scale), expected);
+            QCOMPARE(drawn(style, bar, scale), expected);  // from what was kept
+          }
+    QVERIFY(style->keptCount() <= platform::ProgramStyle::kKept);
+    Bar bar(Qt::Vertical);
+    for (int h = 100; h < 100 + 2 * platform::ProgramStyle::kKept; ++h) {
+      bar.resize(14, h);
+      drawn(style, bar, 1.0);
+    }
+    QCOMPARE(style->keptCount(), platform::ProgramStyle::kKept);
+  }
+
+  // A held window paints nothing while events run; what changed is painted
+  // once the outermost hold ends. A window that goes during a hold leaves
+  // the hold nothing to do.
+  void paintHoldPaintsOnceAtTheEnd() {
+    QWidget window;
+    auto* label = new QLabel(QStringLiteral("one"), &window);
+    window.resize(200, 80);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(20);
+    int paints = 0;
+    struct Counter : QObject {
+      int* n;
+      explicit Counter(int* count) : n(count) {}
+      bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++*n;
+        return false;
+      }
+    } counter(&paints);
+    label->installEventFilter(&counter);
+    {
+      platform::PaintHold outer(&window);
+      {
+        platform::PaintHold inner(&window);
+        label->setText(QStringLiteral("two"));
+        QTest::qWait(30);
+      }
+      label->setText(QStringLiteral("three"));
+      QTest::qWait(30);
+      QCOMPARE(paints, 0);
+    }
+    QTRY_VERIFY(paints > 0);
+    QTest::qWait(30);
+    const int after = paints;
+    label->setText(QStringLiteral("four"));  // no hold left behind
+    QTRY_VERIFY(paints > after);
+
+    auto* gone = new QWidget;
+    gone->show();
+    {
+      platform::PaintHold hold(gone);
+      delete gone;
+    }
+    QTest::qWait(10);
+  }
+
+  // A bulk change takes the widget out of sight and brings it back with its
+  // children as they were left; a widget holding the focus stays in sight
+  // and keeps it, its updates held meanwhile.
+  void bulkChangeOutOfSight() {
+    QWidget window;
+    auto* area = new QWidget(&window);
+    area->resize(150, 60);
+    auto* child = new QLabel(QStringLiteral("x"), area);
+    window.resize(200, 80);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    {
+      platform::BulkChange bulk(area);
+      QVERIFY(!area->isVisible());
+      child->move(30, 20);
+    }
+    QVERIFY(area->isVisible());
+    QVERIFY(child->isVisible());
+    QCOMPARE(child->pos(), QPoint(30, 20));
+
+    auto* edit = new QLineEdit(area);
+    edit->show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    edit->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), edit);
+    {
+      platform::BulkChange bulk(area);
+      QVERIFY(area->isVisible());
+      QVERIFY(!area->updatesEnabled());
+    }
+    QVERIFY(area->updatesEnabled());
+    QCOMPARE(QApplication::focusWidget(), edit);
+
+    QWidget hidden;
+    platform::BulkChange outOfSight(&hidden);  // a widget out of sight: nothing to do
+    QVERIFY(hidden.isHidden());
   }
 
   // The generator's values lie on a 2^-24 grid in [0, 1), so Int(n * r)

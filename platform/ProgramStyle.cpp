@@ -1,0 +1,63 @@
+#include "platform/ProgramStyle.h"
+
+#include <QApplication>
+#include <QDataStream>
+#include <QIODevice>
+#include <QPainter>
+#include <QStyleOptionSlider>
+
+namespace platform {
+
+namespace {
+
+// Everything a scroll bar's drawing depends on: its size, state and
+// values, the palette and the pixel ratio.
+QByteArray lookOf(const QStyleOptionSlider& o, qreal dpr) {
+  QByteArray key;
+  QDataStream s(&key, QIODevice::WriteOnly);
+  s << o.rect.size() << int(o.state) << int(o.direction) << int(o.subControls)
+    << int(o.activeSubControls) << int(o.orientation) << o.minimum << o.maximum
+    << o.sliderPosition << o.sliderValue << o.singleStep << o.pageStep << o.upsideDown
+    << int(o.tickPosition) << o.tickInterval << o.palette.cacheKey() << dpr;
+  return key;
+}
+
+}  // namespace
+
+ProgramStyle::ProgramStyle() : QProxyStyle() {}
+
+void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                      QPainter* painter, const QWidget* widget) const {
+  const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+  // Only a bar drawn straight onto its widget or a picture is kept: a
+  // turned or scaled painter (printing, previews) draws afresh.
+  if (control != CC_ScrollBar || !bar || bar->rect.isEmpty() || !painter ||
+      painter->transform().type() > QTransform::TxTranslate) {
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    return;
+  }
+  const qreal dpr = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+  const QByteArray look = lookOf(*bar, dpr);
+  auto it = kept_.begin();
+  while (it != kept_.end() && it->look != look) ++it;
+  if (it == kept_.end()) {
+    QPixmap picture(bar->rect.size() * dpr);
+    picture.setDevicePixelRatio(dpr);
+    picture.fill(Qt::transparent);
+    QStyleOptionSlider atOrigin(*bar);
+    atOrigin.rect.moveTopLeft(QPoint(0, 0));
+    {
+      QPainter p(&picture);
+      QProxyStyle::drawComplexControl(control, &atOrigin, &p, widget);
+    }
+    kept_.push_front({look, picture});
+    if (int(kept_.size()) > kKept) kept_.pop_back();
+  } else if (it != kept_.begin()) {
+    kept_.splice(kept_.begin(), kept_, it);
+  }
+  painter->drawPixmap(bar->rect.topLeft(), kept_.front().picture);
+}
+
+void installProgramStyle(QApplication& app) { app.setStyle(new ProgramStyle); }
+
+}  // namespace platform
