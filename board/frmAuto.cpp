@@ -179,9 +179,13 @@ void frmAuto::Form_Load() {
   // stage on the way (the deal's event pump would paint the empty board).
   platform::PaintHold hold(report->window());
   shell::mainface::setQuerentStripVisible(true);
-  report->setText(QString());
   TarotReadingState& st = tarotState();
-  modInfo::WriteSpreadHeader(report, st.strSpreadName);
+  {
+    // The header is one edit of the report box.
+    platform::RichTextBox::Writing writing(report);
+    report->setText(QString());
+    modInfo::WriteSpreadHeader(report, st.strSpreadName);
+  }
   if (st.blnOpenedReading) return;
 
   switch (CardDeal::methodFor(st.blnAutoCast, st.blnMinorArcana, st.blnMajorArcana,
