@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -161,6 +162,12 @@ frmAuto::frmAuto() : platform::Form(this, Kind::MdiChild) {
 }
 
 frmAuto::~frmAuto() = default;
+
+void frmAuto::prepare() {
+  for (const DesignSlot& slot : kDesign) CardPictures::cardBack(slot.pictureWidth, CardPictures::kCardHeight);
+  // The position numbers' font is read from its file on first use.
+  QFontMetrics(numberFont()).horizontalAdvance(QStringLiteral("0123456789"));
+}
 
 QPixmap frmAuto::designPicture(int k) const {
   return CardPictures::cardBack(kDesign[k].pictureWidth, CardPictures::kCardHeight);
