@@ -24,6 +24,7 @@ void wireProgram() {
   route.showBoard = [] { Forms::get<frmAuto>()->Show(); };
   route.showManualPick = [] { Forms::get<frmTarotManual>()->Show(); };
   route.layOutOpenedReading = [](int count) { Forms::get<frmAuto>()->DONE1(count); };
+  route.prepareBoard = [] { frmAuto::prepare(); };
 }
 
 }  // namespace app

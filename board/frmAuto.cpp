@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -162,6 +163,12 @@ frmAuto::frmAuto() : platform::Form(this, Kind::MdiChild) {
 
 frmAuto::~frmAuto() = default;
 
+void frmAuto::prepare() {
+  for (const DesignSlot& slot : kDesign) CardPictures::cardBack(slot.pictureWidth, CardPictures::kCardHeight);
+  // The position numbers' font is read from its file on first use.
+  QFontMetrics(numberFont()).horizontalAdvance(QStringLiteral("0123456789"));
+}
+
 QPixmap frmAuto::designPicture(int k) const {
   return CardPictures::cardBack(kDesign[k].pictureWidth, CardPictures::kCardHeight);
 }
@@ -179,9 +186,13 @@ void frmAuto::Form_Load() {
   // stage on the way (the deal's event pump would paint the empty board).
   platform::PaintHold hold(report->window());
   shell::mainface::setQuerentStripVisible(true);
-  report->setText(QString());
   TarotReadingState& st = tarotState();
-  modInfo::WriteSpreadHeader(report, st.strSpreadName);
+  {
+    // The header is one edit of the report box.
+    platform::RichTextBox::Writing writing(report);
+    report->setText(QString());
+    modInfo::WriteSpreadHeader(report, st.strSpreadName);
+  }
   if (st.blnOpenedReading) return;
 
   switch (CardDeal::methodFor(st.blnAutoCast, st.blnMinorArcana, st.blnMajorArcana,

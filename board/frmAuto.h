@@ -26,6 +26,10 @@ class frmAuto : public QMainWindow, public platform::Form {
   frmAuto();
   ~frmAuto() override;
 
+  // Makes the pictures a fresh board starts from (the card back at each
+  // slot's design size), so that the first board to load finds them made.
+  static void prepare();
+
   // Unused by the program; kept as part of the board's interface.
   int Ind = 0;
 

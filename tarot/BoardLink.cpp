@@ -1,5 +1,7 @@
 #include "tarot/BoardLink.h"
 
+#include <QTimer>
+
 #include "platform/Forms.h"
 
 namespace tarot {
@@ -19,6 +21,12 @@ void showManualPick() {
 
 void layOutOpenedReading(int count) {
   if (handOverRoute().layOutOpenedReading) handOverRoute().layOutOpenedReading(count);
+}
+
+void prepareBoardSoon() {
+  QTimer::singleShot(0, [] {
+    if (handOverRoute().prepareBoard) handOverRoute().prepareBoard();
+  });
 }
 
 void unloadBoard() { platform::Forms::unloadByName(QStringLiteral("frmAuto")); }

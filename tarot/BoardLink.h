@@ -17,6 +17,9 @@ struct HandOverRoute {
   // board (loading it when needed) and writes its report; the argument is
   // the number of saved positions.
   std::function<void(int count)> layOutOpenedReading;
+  // Readies what a fresh board starts from, so that the first reading does
+  // not wait for it.
+  std::function<void()> prepareBoard;
 };
 HandOverRoute& handOverRoute();
 
@@ -24,6 +27,9 @@ HandOverRoute& handOverRoute();
 void showBoardForAutoCast();
 void showManualPick();
 void layOutOpenedReading(int count);
+// Readies the board once the events now waiting have run: a page calls it
+// when it opens, and the work is done while the person reads the page.
+void prepareBoardSoon();
 
 // By window name ("frmAuto", "frmTarotManual"), so that whatever stands in
 // a window's place goes too.

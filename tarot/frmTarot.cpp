@@ -292,6 +292,8 @@ void frmTarot::Form_Load() {
   connect(chkLA, &QCheckBox::toggled, this, &frmTarot::chkLA_Click);
   connect(chkRev, &QCheckBox::clicked, this, &frmTarot::chkRev_Click);
   lstOption->setFocus();
+  // A reading comes from this page: the board is readied meanwhile.
+  tarot::prepareBoardSoon();
 }
 
 void frmTarot::cboCards_Click() {

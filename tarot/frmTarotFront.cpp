@@ -15,6 +15,7 @@
 #include "shell/ShellWindows.h"
 #include "shell/MainFace.h"
 #include "shell/modHelp.h"
+#include "tarot/BoardLink.h"
 #include "tarot/TarotArtwork.h"
 #include "tarot/TarotLook.h"
 #include "tarot/frmTarot.h"
@@ -216,6 +217,8 @@ void frmTarotFront::Form_Load() {
   cmbMonth->setCurrentIndex(0);
   cmbYear->setCurrentIndex(80);
   txtName->setFocus();
+  // A reading may come from this page (Open): the board is readied meanwhile.
+  tarot::prepareBoardSoon();
 }
 
 void frmTarotFront::cmdNext_Click() {

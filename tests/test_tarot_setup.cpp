@@ -349,6 +349,24 @@ class TestTarotSetup : public QObject {
     QVERIFY(!mdi()->picMain->isVisible());
   }
 
+  // The front page and the spread page, where readings begin, have the
+  // board readied once their own load is done, not during it.
+  void pagesReadyTheBoard() {
+    QTest::qWait(0);  // what earlier pages left waiting
+    int readied = 0;
+    const auto real = tarot::handOverRoute().prepareBoard;
+    tarot::handOverRoute().prepareBoard = [&readied] { ++readied; };
+    frmTarotFront* front = openFrontPage();
+    QVERIFY(front);
+    QTRY_COMPARE(readied, 1);
+    readied = 0;
+    front->cmdNext->click();
+    QVERIFY(Forms::find<frmTarot>());
+    QCOMPARE(readied, 0);
+    QTRY_COMPARE(readied, 1);
+    tarot::handOverRoute().prepareBoard = real;
+  }
+
   // Loading the spread page resets the reading record but leaves a saved
   // reading that was read back; the page starts on the first spread and deck.
   void spreadPageLoadResets() {
