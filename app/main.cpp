@@ -2,6 +2,7 @@
 
 #include "app/Wiring.h"
 #include "platform/App.h"
+#include "platform/WarmUp.h"
 #include "shell/frmMDI.h"
 
 int main(int argc, char* argv[]) {
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral(AURAVANE_PROGRAM_NAME));
   platform::initApplication(app);
+  platform::warmUpInBackground();
   shell::installMdiHost();
   app::wireProgram();
   if (!shell::startProgram()) return 0;

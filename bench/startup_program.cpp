@@ -6,6 +6,7 @@
 #include "app/Wiring.h"
 #include "benchsupport.h"
 #include "platform/App.h"
+#include "platform/WarmUp.h"
 #include "shell/frmMDI.h"
 
 int main(int argc, char** argv) {
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
   const qint64 appNs = bench::nowNs();
   QCoreApplication::setApplicationName(QStringLiteral(AURAVANE_PROGRAM_NAME));
   platform::initApplication(app);
+  platform::warmUpInBackground();
   shell::installMdiHost();
   app::wireProgram();
   if (!shell::startProgram()) return 1;

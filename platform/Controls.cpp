@@ -9,6 +9,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleOption>
+#include <QAbstractTextDocumentLayout>
+#include <QTextDocument>
+#include <QTextFrame>
 
 #include "platform/Cp1252.h"
 #include "platform/VbString.h"
@@ -43,7 +48,53 @@ void VbLabel::keyPressEvent(QKeyEvent* e) {
 }
 
 void VbLabel::paintEvent(QPaintEvent* e) {
-  QLabel::paintEvent(e);
+  // QLabel paints the text of a label that takes the focus through a text
+  // document of its own, which it fills and lays out during the paint; that
+  // asks for the label to be painted again, so a window holding such labels
+  // would be drawn twice when it first shows. Plain text is laid out here,
+  // the same way, in a document that asks for nothing.
+  const bool plain = textFormat() == Qt::PlainText ||
+                     (textFormat() == Qt::AutoText && !Qt::mightBeRichText(text()));
+  if (focusPolicy() == Qt::NoFocus || !plain || text().isEmpty() || !pixmap().isNull() ||
+      buddy() || indent() > 0 || frameWidth() > 0 || testAttribute(Qt::WA_StyleSheet)) {
+    QLabel::paintEvent(e);
+  } else {
+    QRect box = contentsRect();
+    box.adjust(margin(), margin(), -margin(), -margin());
+    const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), alignment());
+    if (!textDoc_) {
+      textDoc_ = new QTextDocument(this);
+      textDoc_->setUndoRedoEnabled(false);
+      textDoc_->setDocumentMargin(0);  // kept when the text is replaced
+    }
+    if (textDoc_->defaultFont() != font()) textDoc_->setDefaultFont(font());
+    QTextOption option = textDoc_->defaultTextOption();
+    if (option.alignment() != align || (option.wrapMode() == QTextOption::WordWrap) != wordWrap()) {
+      option.setAlignment(align);
+      option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::ManualWrap);
+      textDoc_->setDefaultTextOption(option);
+    }
+    if (laidOutText_ != text()) {
+      textDoc_->setPlainText(text());
+      laidOutText_ = text();
+    }
+    if (textDoc_->textWidth() != box.width()) textDoc_->setTextWidth(box.width());
+    const qreal textHeight = textDoc_->documentLayout()->documentSize().height();
+    qreal top = 0;
+    if (align & Qt::AlignVCenter) top = qMax((box.height() - textHeight) / 2, qreal(0));
+    else if (align & Qt::AlignBottom) top = qMax(box.height() - textHeight, qreal(0));
+    const QRect area = QRectF(box.x(), box.y() + top, box.width(), box.height()).toAlignedRect();
+    QStyleOption opt;
+    opt.initFrom(this);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette = opt.palette;
+    if (foregroundRole() != QPalette::Text && isEnabled())
+      context.palette.setColor(QPalette::Text, context.palette.color(foregroundRole()));
+    QPainter painter(this);
+    painter.translate(area.topLeft());
+    painter.setClipRect(area.translated(-area.x(), -area.y()));
+    textDoc_->documentLayout()->draw(&painter, context);
+  }
   if (!hasFocus()) return;
   // A dotted frame shows which link the keyboard is on.
   QPainter p(this);

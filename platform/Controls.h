@@ -8,6 +8,8 @@
 #include <QString>
 #include <functional>
 
+class QTextDocument;
+
 
 namespace platform {
 
@@ -31,6 +33,9 @@ class VbLabel : public QLabel {
   void paintEvent(QPaintEvent* e) override;
  private:
   bool pressed_ = false;
+  // The plain text laid out for painting (see paintEvent).
+  QTextDocument* textDoc_ = nullptr;
+  QString laidOutText_;
 };
 
 // A button whose value is true only while its own click is being handled.

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <QTransform>
 #include <QWaitCondition>
+#include <algorithm>
 #include <vector>
 
 namespace platform {
@@ -14,6 +15,57 @@ namespace platform {
 QImage turnQuarter(const QImage& img) { return img.transformed(QTransform().rotate(90)); }
 
 QImage turnHalf(const QImage& img) { return img.transformed(QTransform().rotate(180)); }
+
+namespace {
+
+constexpr char kPixelsMark[4] = {'A', 'V', 'P', 'X'};
+constexpr int kPixelsHeader = 12;
+constexpr int kPixelsMaxSide = 4096;
+
+void putWord(char* at, quint32 v) {
+  for (int i = 0; i < 4; ++i) at[i] = char((v >> (8 * i)) & 0xFF);
+}
+
+quint32 word(const char* at) {
+  quint32 v = 0;
+  for (int i = 0; i < 4; ++i) v |= quint32(quint8(at[i])) << (8 * i);
+  return v;
+}
+
+}  // namespace
+
+QByteArray toPixelsFile(const QImage& img) {
+  const QImage argb = img.convertToFormat(QImage::Format_ARGB32);
+  const int w = argb.width(), h = argb.height();
+  QByteArray out(kPixelsHeader + qsizetype(w) * h * 4, Qt::Uninitialized);
+  std::copy(kPixelsMark, kPixelsMark + 4, out.data());
+  putWord(out.data() + 4, quint32(w));
+  putWord(out.data() + 8, quint32(h));
+  char* row = out.data() + kPixelsHeader;
+  for (int y = 0; y < h; ++y, row += w * 4) {
+    const QRgb* px = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+    for (int x = 0; x < w; ++x) putWord(row + 4 * x, px[x]);
+  }
+  return out;
+}
+
+QImage fromPixelsFile(const QByteArray& bytes) {
+  if (bytes.size() < kPixelsHeader || !std::equal(kPixelsMark, kPixelsMark + 4, bytes.constData()))
+    return QImage();
+  const quint32 w = word(bytes.constData() + 4);
+  const quint32 h = word(bytes.constData() + 8);
+  if (w == 0 || h == 0 || w > kPixelsMaxSide || h > kPixelsMaxSide ||
+      bytes.size() != kPixelsHeader + qsizetype(w) * h * 4)
+    return QImage();
+  QImage img(int(w), int(h), QImage::Format_ARGB32);
+  if (img.isNull()) return img;
+  const char* row = bytes.constData() + kPixelsHeader;
+  for (int y = 0; y < int(h); ++y, row += w * 4) {
+    QRgb* px = reinterpret_cast<QRgb*>(img.scanLine(y));
+    for (int x = 0; x < int(w); ++x) px[x] = word(row + 4 * x);
+  }
+  return img;
+}
 
 namespace {
 

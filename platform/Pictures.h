@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -11,6 +12,15 @@ namespace platform {
 // A quarter turn clockwise and a half turn of a picture.
 QImage turnQuarter(const QImage& img);
 QImage turnHalf(const QImage& img);
+
+// A picture kept as its bare pixels: "AVPX", its width and height (32-bit,
+// little-endian), then its rows of 32-bit ARGB (not premultiplied), top row
+// first. Reading one needs no image decoder, so the small pictures a
+// window carries show without the image format plugins being looked up.
+QByteArray toPixelsFile(const QImage& img);
+// The picture in such bytes; a null image when they are not one (wrong
+// mark, a size over 4096 pixels a side, too few or too many bytes).
+QImage fromPixelsFile(const QByteArray& bytes);
 
 // A picture file; a null pixmap when it cannot be read.
 QPixmap loadPicture(const QString& path);

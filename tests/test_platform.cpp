@@ -1,4 +1,5 @@
 #include <QMdiArea>
+#include <QPushButton>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QFile>
@@ -43,6 +44,18 @@ class Child : public QWidget, public platform::Form {
   void Form_Unload(bool&) override {
     ++counters.unloads;
     if (duringUnload) duringUnload();
+  }
+};
+
+// Counts the repaints a widget asks for from inside its own paint.
+class RepaintRequests : public QObject {
+ public:
+  int painted = 0;
+  int askedAfterPaint = 0;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++painted;
+    if (e->type() == QEvent::UpdateLater && painted) ++askedAfterPaint;
+    return false;
   }
 };
 
@@ -233,6 +246,44 @@ class TestPlatform : public QObject {
     for (int i = 0; i < 20; ++i) platform::PicturesAhead dropped({dir + "/a.png", dir + "/b.jpg"});
   }
 
+  // A picture kept as bare pixels comes back exactly, translucent pixels
+  // and all; bytes that are not such a picture give a null picture.
+  void pixelsFileRoundTrip() {
+    QImage img(5, 3, QImage::Format_ARGB32);
+    for (int y = 0; y < 3; ++y)
+      for (int x = 0; x < 5; ++x) img.setPixel(x, y, qRgba(40 * x, 90 * y, 7 * x * y, 50 * x + 30));
+    const QByteArray bytes = platform::toPixelsFile(img);
+    QCOMPARE(bytes.size(), 12 + 5 * 3 * 4);
+    QCOMPARE(platform::fromPixelsFile(bytes), img);
+    // Premultiplied pictures (as drawn) are kept as their plain colours.
+    const QImage drawn = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(platform::fromPixelsFile(platform::toPixelsFile(drawn)),
+             drawn.convertToFormat(QImage::Format_ARGB32));
+  }
+  void pixelsFileRefusesOtherBytes_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QImage one(2, 2, QImage::Format_ARGB32);
+    one.fill(Qt::green);
+    const QByteArray good = platform::toPixelsFile(one);
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("header only") << good.left(12);
+    QTest::newRow("one byte short") << good.left(good.size() - 1);
+    QTest::newRow("one byte over") << good + 'x';
+    QTest::newRow("other mark") << QByteArray("AVPY") + good.mid(4);
+    QByteArray wide = good;
+    wide[4] = char(0x01);
+    wide[5] = char(0x20);  // 8193 pixels wide
+    QTest::newRow("too wide") << wide;
+    QByteArray zero = good;
+    zero[8] = 0;
+    QTest::newRow("no rows") << zero;
+    QTest::newRow("a PNG file") << QByteArray("\x89PNG\r\n\x1a\n0000000000000000", 24);
+  }
+  void pixelsFileRefusesOtherBytes() {
+    QFETCH(QByteArray, bytes);
+    QVERIFY(platform::fromPixelsFile(bytes).isNull());
+  }
+
   void vbFunctions() {
     using namespace platform::vb;
     QCOMPARE(Trim("  a b \t "), QString("a b \t"));
@@ -248,6 +299,75 @@ class TestPlatform : public QObject {
     QCOMPARE(InStr("hello", "l"), 3);
     QCOMPARE(InStr("hello", "z"), 0);
     QCOMPARE(toCrLf("a\nb\rc\r\nd"), QString("a\r\nb\r\nc\r\nd"));
+  }
+
+  // A link label (one that takes the focus) shows its text exactly as a
+  // label does, and painting it asks for no second paint.
+  void linkLabelDrawsAsLabelOnce_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("align");
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<bool>("underline");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("one line") << "Tarot Reading" << int(Qt::AlignLeft | Qt::AlignVCenter) << false
+                              << false << QSize(160, 22);
+    QTest::newRow("wrapped, centred") << "The most popular forum of all. Come and join us at "
+                                         "www.example.com, where the best readers meet."
+                                      << int(Qt::AlignCenter) << true << true << QSize(300, 44);
+    QTest::newRow("wrapped, top") << "Start your own business and make money online. Click here "
+                                     "for more details."
+                                  << int(Qt::AlignHCenter | Qt::AlignTop) << true << false
+                                  << QSize(200, 60);
+    QTest::newRow("cut to its box") << "A caption much longer than the box it was given"
+                                    << int(Qt::AlignRight | Qt::AlignBottom) << false << true
+                                    << QSize(90, 30);
+  }
+  void linkLabelDrawsAsLabelOnce() {
+    QFETCH(QString, text);
+    QFETCH(int, align);
+    QFETCH(bool, wrap);
+    QFETCH(bool, underline);
+    QFETCH(QSize, size);
+    QWidget window;
+    window.resize(size.width(), 2 * size.height() + 20);
+    auto setUp = [&](QLabel* l, int top) {
+      QFont f = l->font();
+      f.setBold(true);
+      f.setUnderline(underline);
+      l->setFont(f);
+      l->setAlignment(Qt::Alignment(align));
+      l->setWordWrap(wrap);
+      l->setGeometry(0, top, size.width(), size.height());
+      QPalette pal = l->palette();
+      pal.setColor(QPalette::WindowText, QColor(255, 0, 255));
+      l->setPalette(pal);
+    };
+    // The window's first control takes the focus, as the mode buttons do.
+    auto* first = new QPushButton(QStringLiteral("First"), &window);
+    first->setGeometry(0, 2 * size.height(), 60, 20);
+    auto* link = new platform::VbLabel(text, &window);
+    setUp(link, 0);
+    link->setLinkPointer(true);
+    auto* plain = new QLabel(text, &window);
+    setUp(plain, size.height());
+    plain->setFocusPolicy(Qt::TabFocus);
+    RepaintRequests requests;
+    link->installEventFilter(&requests);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(requests.painted > 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(requests.askedAfterPaint, 0);
+    QCOMPARE(link->grab().toImage(), plain->grab().toImage());
+    // Later changes of text, font and size show as well.
+    for (QLabel* l : {static_cast<QLabel*>(link), plain}) {
+      l->setText(QStringLiteral("Numerology & Tarot"));
+      QFont f = l->font();
+      f.setPointSizeF(f.pointSizeF() + 2);
+      l->setFont(f);
+      l->resize(size.width() - 10, size.height());
+    }
+    QCOMPARE(link->grab().toImage(), plain->grab().toImage());
   }
 
   // The program's style draws a scroll bar exactly as the style beneath it

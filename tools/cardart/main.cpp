@@ -6,11 +6,13 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QSaveFile>
 #include <cstdio>
 
 #include "CardFaces.h"
 #include "SpreadPictures.h"
 #include "WindowArt.h"
+#include "platform/Pictures.h"
 #include "tarot/TarotCardTable.h"
 #include "tarot_numerology/NumerologySpreadCards.h"
 #include "tarot_numerology/TarotNumerologyPictures.h"
@@ -19,6 +21,15 @@ namespace {
 
 bool save(const QImage& img, const QString& path, const char* format, int quality = -1) {
   if (img.save(path, format, quality)) return true;
+  std::fprintf(stderr, "cardart: cannot write %s\n", qPrintable(QDir::toNativeSeparators(path)));
+  return false;
+}
+
+// A picture the main window shows at start, kept as bare pixels.
+bool savePixels(const QImage& img, const QString& path) {
+  QSaveFile f(path);
+  if (f.open(QIODevice::WriteOnly) && f.write(platform::toPixelsFile(img)) >= 0 && f.commit())
+    return true;
   std::fprintf(stderr, "cardart: cannot write %s\n", qPrintable(QDir::toNativeSeparators(path)));
   return false;
 }
@@ -55,11 +66,10 @@ int main(int argc, char** argv) {
                kJpegQuality);
 
   for (int size : {16, 32, 48, 64})
-    ok &= save(drawProgramIcon(size), art.filePath(QStringLiteral("program-%1.png").arg(size)),
-               "PNG");
+    ok &= savePixels(drawProgramIcon(size),
+                     art.filePath(QStringLiteral("program-%1.argb").arg(size)));
   for (int mode = 0; mode < 3; ++mode)
-    ok &= save(drawModeIcon(mode, 64), art.filePath(QStringLiteral("mode-%1.png").arg(mode)),
-               "PNG");
+    ok &= savePixels(drawModeIcon(mode, 64), art.filePath(QStringLiteral("mode-%1.argb").arg(mode)));
   for (int size : {16, 32})
     ok &= save(drawBoardIcon(size), art.filePath(QStringLiteral("board-%1.png").arg(size)), "PNG");
   ok &= save(drawCardBack(kCardWidth, kCardHeight), art.filePath(QStringLiteral("back.png")),

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace platform {
+
+// Reads, on a thread of its own, the system tables that the first window
+// needs and that take long to read: the font configuration (every font
+// listed) and the list of image format plugins (each plugin's description
+// read from its file). The first window is built meanwhile; whatever needs
+// them waits only for what is left. Call once the font substitutions are in
+// place and before the first window is made. A program that ends at once
+// still lets the thread finish first.
+void warmUpInBackground();
+
+}  // namespace platform
