@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -214,8 +215,14 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
     RTB->document()->setDefaultFont(report);
     RTB->setFont(report);
   }
-  RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTwGeometry(RTB, 0, 0, 4230, 9255);
+  // The report is laid out at the width it has beside its scroll bar,
+  // whether or not the bar is in sight: a report growing past the box's
+  // height, or emptied, is not laid out again for the bar coming or going.
+  RTB->setLineWrapMode(QTextEdit::FixedPixelWidth);
+  RTB->setLineWrapColumnOrWidth(
+      RTB->width() - 2 * RTB->frameWidth() -
+      RTB->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, RTB->verticalScrollBar()));
   rtb1 = platform::named(new platform::RichTextBox(picRight), QStringLiteral("rtb1"));
   rtb1->document()->setDefaultFont(verdana(9.75));
   rtb1->setFont(verdana(9.75));
