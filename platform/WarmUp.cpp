@@ -5,8 +5,38 @@
 #include <QImageReader>
 #include <QPointer>
 #include <QThread>
+#include <dlfcn.h>
+#include <thread>
 
 namespace platform {
+
+namespace {
+
+// Joined at the latest when the program ends.
+struct EarlyReading {
+  std::thread thread;
+  ~EarlyReading() {
+    if (thread.joinable()) thread.join();
+  }
+};
+
+std::thread& earlyReading() {
+  static EarlyReading reading;
+  return reading.thread;
+}
+
+}  // namespace
+
+void readFontConfigurationEarly() {
+  if (earlyReading().joinable()) return;
+  // The font configuration library is already loaded with the program (the
+  // GUI library uses it); its initialisation may run on any thread, and a
+  // second caller finds the configuration ready.
+  using Init = int (*)();
+  const auto init = reinterpret_cast<Init>(::dlsym(RTLD_DEFAULT, "FcInit"));
+  if (!init) return;
+  earlyReading() = std::thread([init] { init(); });
+}
 
 void warmUpInBackground() {
   // Both tables may be read from any thread. Before the main window needs
@@ -17,6 +47,7 @@ void warmUpInBackground() {
   static QPointer<QThread> reading;
   if (reading) return;
   reading = QThread::create([] {
+    if (earlyReading().joinable()) earlyReading().join();
     QFontDatabase::families();
     QImageReader::supportedImageFormats();
   });

@@ -11,4 +11,11 @@ namespace platform {
 // still lets the thread finish first.
 void warmUpInBackground();
 
+// Starts reading the system's font configuration (its files and the font
+// caches) on a thread of its own, before the application object exists:
+// that is the longest part of listing the fonts, and the application's own
+// start (the display connection) takes longer still. Call first thing in
+// main; warmUpInBackground waits for it.
+void readFontConfigurationEarly();
+
 }  // namespace platform
