@@ -87,7 +87,7 @@ void onClick(QWidget* w, std::function<void()> handler);
 // it in the list.
 void tabOrder(const QList<QWidget*>& order);
 
-// Holds a window's repaints while a piece of work changes much of it, so
+// Holds a window's repaints while a stretch of work changes much of it, so
 // that the window is painted once, as the work leaves it, instead of in
 // between (an event pump inside the work would otherwise paint each stage).
 // What the work changed is painted when the hold ends, and only that. Holds
