@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QScopeGuard>
 #include <optional>
 
 #include "board/CardDeal.h"
@@ -348,7 +347,9 @@ void frmTarotManual::completeReading() {
   // The main window is painted once, with the reading laid out, rather than
   // at each stage on the way: the board empty, then after every draw.
   std::optional<platform::PaintHold> hold(std::in_place, window());
+  std::optional<platform::BulkChange> bulk;
   const auto abandon = [&] {
+    bulk.reset();
     hold.reset();
     abandonReading();
   };
@@ -365,12 +366,9 @@ void frmTarotManual::completeReading() {
   board_->holdFaces();
   // The board is in sight: its slots change together and come into sight
   // together once laid.
-  std::optional<platform::BulkChange> bulk(std::in_place, board_->slotArea());
+  bulk.emplace(board_->slotArea());
   for (intSlot = 0; intSlot < n; ++intSlot)
-    if (!DrawAndPlaceCard(intSlot)) {
-      bulk.reset();
-      return abandon();
-    }
+    if (!DrawAndPlaceCard(intSlot)) return abandon();
   board_->readHeldFaces();
   shell::mainface::show();
   {

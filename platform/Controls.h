@@ -87,11 +87,6 @@ void onClick(QWidget* w, std::function<void()> handler);
 // it in the list.
 void tabOrder(const QList<QWidget*>& order);
 
-// Holds a window's repaints while a stretch of work changes much of it, so
-// that the window is painted once, as the work leaves it, instead of in
-// between (an event pump inside the work would otherwise paint each stage).
-// What the work changed is painted when the hold ends, and only that. Holds
-// of one window nest: the outermost ends it.
 // Many changes to a widget's children at once (slots moved, shown, given
 // pictures). Each change to a child in sight costs bookkeeping (what it
 // spoils on the screen, whether the mouse pointer now lies over it, asked
@@ -112,6 +107,11 @@ class BulkChange {
   bool hidden_ = false;
 };
 
+// Holds a window's repaints while a stretch of work changes much of it, so
+// that the window is painted once, as the work leaves it, instead of in
+// between (an event pump inside the work would otherwise paint each stage).
+// What the work changed is painted when the hold ends, and only that. Holds
+// of one window nest: the outermost ends it.
 class PaintHold {
  public:
   explicit PaintHold(QWidget* window);

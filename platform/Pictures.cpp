@@ -4,7 +4,6 @@
 #include <QMutex>
 #include <QThread>
 #include <QThreadPool>
-#include <algorithm>
 #include <QTransform>
 #include <QWaitCondition>
 #include <algorithm>
@@ -76,13 +75,12 @@ QImage readPicture(const QString& path) {
 
 // The threads that read pictures ahead: half the processors, so that the
 // window's own thread keeps one to itself while they work.
+struct Readers : QThreadPool {
+  Readers() { setMaxThreadCount(std::max(1, QThread::idealThreadCount() / 2)); }
+};
+
 QThreadPool& readers() {
-  static QThreadPool pool;
-  static const bool sized = [] {
-    pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount() / 2));
-    return true;
-  }();
-  (void)sized;
+  static Readers pool;
   return pool;
 }
 
