@@ -10,6 +10,7 @@
 #include "board/CardDeal.h"
 #include "board/CardPictures.h"
 #include "board/SpreadSlotLayout.h"
+#include "platform/App.h"
 #include "platform/Controls.h"
 #include "platform/Twips.h"
 #include "shell/Artwork.h"
@@ -52,7 +53,7 @@ void setSlotPicture(QLabel* slot, const QPixmap& picture) {
 }
 
 QFont numberFont() {
-  QFont f(QStringLiteral("Arial Black"));
+  QFont f(platform::installedFamily(QStringLiteral("Arial Black")));
   f.setPointSizeF(14.25);
   f.setWeight(QFont::Black);
   return f;

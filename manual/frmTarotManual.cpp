@@ -15,6 +15,7 @@
 #include "board/SpreadSlotLayout.h"
 #include "board/frmAuto.h"
 #include "manual/ManualReading.h"
+#include "platform/App.h"
 #include "platform/Controls.h"
 #include "platform/Pictures.h"
 #include "platform/RichTextBox.h"
@@ -153,7 +154,7 @@ frmTarotManual::frmTarotManual() : platform::Form(this, Kind::MdiChild) {
   txtDisp->setTabChangesFocus(true);
   setTwGeometry(txtDisp, 90, 4620, 7395, 1245);
 
-  QFont buttonFont(QStringLiteral("MS Sans Serif"));
+  QFont buttonFont(platform::installedFamily(QStringLiteral("MS Sans Serif")));
   buttonFont.setPointSizeF(9.75);
   cmdCancel = tarot::faceButton(QStringLiteral("Exit"), QStringLiteral("cmdCancel"), kButtonFace, client);
   cmdCancel->setFont(buttonFont);

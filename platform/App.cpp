@@ -1,8 +1,13 @@
 #include "platform/App.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
+#include <QHash>
+#include <QMutex>
 #include <QPixmapCache>
+#include <algorithm>
 
 #include "platform/ProgramStyle.h"
 #include "platform/Services.h"
@@ -43,6 +48,40 @@ void initApplication(QApplication& app) {
   QPixmapCache::setCacheLimit(1024);
   installProgramStyle(app);
   app.setQuitOnLastWindowClosed(false);  // the program ends through its own quit path
+  // The first window's first control would set the accessibility bridge
+  // up; it is set up here instead. Doing so connects to the session bus,
+  // and where the session has none the bus library starts a helper
+  // process to look for one: that is quickest while the program is still
+  // small and no other thread of it is at work, which holds only now.
+  QAccessible::isActive();
+}
+
+QString installedFamily(const QString& family) {
+  static QMutex mutex;
+  static QHash<QString, QString> known;
+  QMutexLocker lock(&mutex);
+  const auto kept = known.constFind(family);
+  if (kept != known.cend()) return *kept;
+  const QStringList installed = QFontDatabase::families();
+  const auto spelledAs = [&installed](const QString& name) {
+    return std::find_if(installed.cbegin(), installed.cend(), [&name](const QString& f) {
+      return f.compare(name, Qt::CaseInsensitive) == 0;
+    });
+  };
+  QString chosen = family;
+  if (spelledAs(family) == installed.cend()) {
+    // The substitution table keeps its names in lower case; the installed
+    // spelling is the one shown wherever a font's family is read back.
+    for (const QString& standIn : QFont::substitutes(family)) {
+      const auto found = spelledAs(standIn);
+      if (found != installed.cend()) {
+        chosen = *found;
+        break;
+      }
+    }
+  }
+  known.insert(family, chosen);
+  return chosen;
 }
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "platform/App.h"
 #include "platform/Controls.h"
 #include "platform/Forms.h"
 #include "platform/RichTextBox.h"
@@ -17,7 +18,7 @@
 namespace shell {
 
 QFont verdana(double pt, bool bold, bool underline) {
-  QFont f(QStringLiteral("Verdana"));
+  QFont f(platform::installedFamily(QStringLiteral("Verdana")));
   f.setPointSizeF(pt);
   f.setBold(bold);
   f.setUnderline(underline);

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "platform/App.h"
 #include "platform/Services.h"
 #include "platform/RichTextBox.h"
 #include "platform/Twips.h"
@@ -82,7 +83,7 @@ frmExitScreen::frmExitScreen() : platform::Form(this) {
   setTwGeometry(picExitScreenIcon, 360, 120, 540, 540);
 
   lblExitScreenCaption = named(new QLabel(this), QStringLiteral("lblExitScreenCaption"));
-  QFont captionFont(QStringLiteral("MS Sans Serif"));
+  QFont captionFont(platform::installedFamily(QStringLiteral("MS Sans Serif")));
   captionFont.setPointSizeF(18);
   lblExitScreenCaption->setFont(captionFont);
   setTwGeometry(lblExitScreenCaption, 1080, 240, 720, 435);

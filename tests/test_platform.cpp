@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QFile>
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +14,7 @@
 #include <QStyleOptionSlider>
 #include <QTextBlock>
 
+#include "platform/App.h"
 #include "platform/Forms.h"
 #include "platform/Controls.h"
 #include "platform/Pictures.h"
@@ -497,6 +500,25 @@ class TestPlatform : public QObject {
     QWidget hidden;
     platform::BulkChange outOfSight(&hidden);  // a widget out of sight: nothing to do
     QVERIFY(hidden.isHidden());
+  }
+
+  // A font names a missing family's stand-in outright: the face drawn is
+  // the one the font system would have found for the missing name.
+  void installedFamilyStandsIn() {
+    const QStringList installed = QFontDatabase::families();
+    for (const char* asked : {"Verdana", "Arial Black", "MS Sans Serif"}) {
+      const QString family = platform::installedFamily(QString::fromLatin1(asked));
+      QVERIFY2(installed.contains(family), asked);  // as the font system spells it
+      QCOMPARE(QFontInfo(QFont(family)).family(), QFontInfo(QFont(QString::fromLatin1(asked))).family());
+    }
+    QCOMPARE(platform::installedFamily(QStringLiteral("DejaVu Sans")), QStringLiteral("DejaVu Sans"));
+    // Neither installed nor given a stand-in: the name is kept, and the font
+    // system chooses as it would.
+    QCOMPARE(platform::installedFamily(QStringLiteral("No Such Face 1x")), QStringLiteral("No Such Face 1x"));
+    // A stand-in that is itself missing is passed over for the next.
+    QFont::insertSubstitutions(QStringLiteral("No Such Face 2x"),
+                               {QStringLiteral("No Such Face 3x"), QStringLiteral("dejavu serif")});
+    QCOMPARE(platform::installedFamily(QStringLiteral("No Such Face 2x")), QStringLiteral("DejaVu Serif"));
   }
 
   // The generator's values lie on a 2^-24 grid in [0, 1), so Int(n * r)
