@@ -35,10 +35,15 @@ void setWelcomeVisibleWhilePresent(bool visible) {
   if (frmMDI* m = present()) m->picMain->setVisible(visible);
 }
 
-void setQuerentStripVisible(bool visible) { window()->picTop->setVisible(visible); }
+void setQuerentStripVisible(bool visible) {
+  frmMDI* m = window();
+  if (visible) m->querentStrip();
+  m->picTop->setVisible(visible);
+}
 
 void setQuerent(const Querent& q) {
   frmMDI* m = window();
+  m->querentStrip();
   m->txtName->setText(q.name);
   m->txtDOB->setText(q.dateOfBirth);
   m->txtCountry->setText(q.country);
@@ -51,7 +56,11 @@ void showReportPanel() { window()->showReportPanel(); }
 
 void showReportBeginning() { window()->showReportBeginning(); }
 
-void focusSave() { window()->cmdSave->setFocus(Qt::OtherFocusReason); }
+void focusSave() {
+  frmMDI* m = window();
+  m->querentStrip();
+  m->cmdSave->setFocus(Qt::OtherFocusReason);
+}
 
 void show() { window()->Show(); }
 

@@ -109,45 +109,11 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   Picture4 = icons[2];
   column->addWidget(Picture1);
 
-  // Querent strip.
+  // Querent strip: its controls are made when it is first needed (see
+  // querentStrip).
   picTop = platform::named(new QWidget(central), QStringLiteral("picTop"));
   picTop->setFixedHeight(toPx(915));
   fillColour(picTop, palette().color(QPalette::Button));
-  lblName = stripLabel(QStringLiteral("Name"), QStringLiteral("lblName"), picTop);
-  setTwGeometry(lblName, 120, 90, 855, 255);
-  txtName = stripBox(QStringLiteral("txtName"), QStringLiteral("Name"), picTop);
-  setTwGeometry(txtName, 1110, 90, 2655, 285);
-  lblDOB = stripLabel(QStringLiteral("Date of Birth"), QStringLiteral("lblDOB"), picTop);
-  setTwGeometry(lblDOB, 3990, 60, 1455, 255);
-  txtDOB = stripBox(QStringLiteral("txtDOB"), QStringLiteral("Date of Birth"), picTop);
-  setTwGeometry(txtDOB, 5430, 60, 1935, 285);
-  lblCountry = stripLabel(QStringLiteral("Country"), QStringLiteral("lblCountry"), picTop);
-  setTwGeometry(lblCountry, 7380, 60, 855, 255);
-  txtCountry = stripBox(QStringLiteral("txtCountry"), QStringLiteral("Country"), picTop);
-  setTwGeometry(txtCountry, 8400, 60, 2445, 285);
-  lblQ = stripLabel(QStringLiteral("Question"), QStringLiteral("lblQ"), picTop);
-  setTwGeometry(lblQ, 90, 450, 855, 255);
-  txtQ = platform::named(new platform::WholeLinesBox(QStringLiteral("aa"), picTop), QStringLiteral("txtQ"),
-                         QStringLiteral("Question"));
-  txtQ->setFont(verdana(8.25));
-  txtQ->setReadOnly(true);
-  txtQ->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  txtQ->setTabChangesFocus(true);
-  setTwGeometry(txtQ, 1110, 420, 7485, 375);
-  lblName->setBuddy(txtName);
-  lblDOB->setBuddy(txtDOB);
-  lblCountry->setBuddy(txtCountry);
-  lblQ->setBuddy(txtQ);
-  cmdSave = greyButton(QStringLiteral("&Save"), QStringLiteral("cmdSave"), picTop);
-  cmdSave->setStyleSheet(QString());
-  cmdSave->setFont(verdana(8.25, true));
-  setTwGeometry(cmdSave, 9720, 240, 1695, 375);
-  cmdPrint = greyButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), picTop);
-  cmdPrint->setStyleSheet(QString());
-  cmdPrint->setFont(verdana(8.25, true));
-  setTwGeometry(cmdPrint, 11520, 240, 1695, 375);
-  connect(cmdSave, &platform::VbButton::Click, this, &frmMDI::cmdSave_Click);
-  connect(cmdPrint, &platform::VbButton::Click, this, &frmMDI::cmdPrint_Click);
   column->addWidget(picTop);
 
   // Welcome panel.
@@ -297,15 +263,65 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   // While a child window with menus is active, its menus stand in this bar.
   platform::ChildMenus::install(bar, mdiArea_);
 
-  // Tab order: the mode buttons, the querent strip with Save and Print, the
-  // welcome panel's links, the report, then the banner and the bottom strip.
-  const QList<QWidget*> order = {cmdSelectOption[0], cmdSelectOption[1], cmdSelectOption[2],
-                                 txtName,            txtDOB,             txtCountry,
-                                 txtQ,               cmdSave,            cmdPrint,
-                                 lblCaption[3],      lblCaption[4],      lblCaption[5],
-                                 RTB,                lblQuorvaleBanner,  Label7,
-                                 cmdMdiExit};
+  applyTabOrder();
+}
+
+// Tab order: the mode buttons, the querent strip with Save and Print, the
+// welcome panel's links, the report, then the banner and the bottom strip.
+// The strip's controls join once they are made.
+void frmMDI::applyTabOrder() {
+  QList<QWidget*> order = {cmdSelectOption[0], cmdSelectOption[1], cmdSelectOption[2]};
+  if (txtName) order << txtName << txtDOB << txtCountry << txtQ << cmdSave << cmdPrint;
+  order << lblCaption[3] << lblCaption[4] << lblCaption[5] << RTB << lblQuorvaleBanner << Label7
+        << cmdMdiExit;
   platform::tabOrder(order);
+}
+
+// The querent strip is hidden from the start until a reading shows it;
+// making its text boxes is a good part of the work of building the window,
+// so they are made on the strip's first use.
+QWidget* frmMDI::querentStrip() {
+  if (txtName) return picTop;
+  lblName = stripLabel(QStringLiteral("Name"), QStringLiteral("lblName"), picTop);
+  setTwGeometry(lblName, 120, 90, 855, 255);
+  txtName = stripBox(QStringLiteral("txtName"), QStringLiteral("Name"), picTop);
+  setTwGeometry(txtName, 1110, 90, 2655, 285);
+  lblDOB = stripLabel(QStringLiteral("Date of Birth"), QStringLiteral("lblDOB"), picTop);
+  setTwGeometry(lblDOB, 3990, 60, 1455, 255);
+  txtDOB = stripBox(QStringLiteral("txtDOB"), QStringLiteral("Date of Birth"), picTop);
+  setTwGeometry(txtDOB, 5430, 60, 1935, 285);
+  lblCountry = stripLabel(QStringLiteral("Country"), QStringLiteral("lblCountry"), picTop);
+  setTwGeometry(lblCountry, 7380, 60, 855, 255);
+  txtCountry = stripBox(QStringLiteral("txtCountry"), QStringLiteral("Country"), picTop);
+  setTwGeometry(txtCountry, 8400, 60, 2445, 285);
+  lblQ = stripLabel(QStringLiteral("Question"), QStringLiteral("lblQ"), picTop);
+  setTwGeometry(lblQ, 90, 450, 855, 255);
+  txtQ = platform::named(new platform::WholeLinesBox(QStringLiteral("aa"), picTop), QStringLiteral("txtQ"),
+                         QStringLiteral("Question"));
+  txtQ->setFont(verdana(8.25));
+  txtQ->setReadOnly(true);
+  txtQ->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  txtQ->setTabChangesFocus(true);
+  setTwGeometry(txtQ, 1110, 420, 7485, 375);
+  lblName->setBuddy(txtName);
+  lblDOB->setBuddy(txtDOB);
+  lblCountry->setBuddy(txtCountry);
+  lblQ->setBuddy(txtQ);
+  cmdSave = greyButton(QStringLiteral("&Save"), QStringLiteral("cmdSave"), picTop);
+  cmdSave->setStyleSheet(QString());
+  cmdSave->setFont(verdana(8.25, true));
+  setTwGeometry(cmdSave, 9720, 240, 1695, 375);
+  cmdPrint = greyButton(QStringLiteral("&Print"), QStringLiteral("cmdPrint"), picTop);
+  cmdPrint->setStyleSheet(QString());
+  cmdPrint->setFont(verdana(8.25, true));
+  setTwGeometry(cmdPrint, 11520, 240, 1695, 375);
+  connect(cmdSave, &platform::VbButton::Click, this, &frmMDI::cmdSave_Click);
+  connect(cmdPrint, &platform::VbButton::Click, this, &frmMDI::cmdPrint_Click);
+  // Made after the window was shown, they show with the strip.
+  for (QWidget* w : picTop->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->show();
+  applyTabOrder();
+  MDIForm_Resize();
+  return picTop;
 }
 
 void frmMDI::Form_Load() {
@@ -325,6 +341,7 @@ void frmMDI::Form_Load() {
 }
 
 void frmMDI::MDIForm_Resize() {
+  if (!cmdPrint) return;  // the querent strip is not made yet
   const double windowWidth = platform::toTwips(frameGeometry().width());
   platform::setTwLeft(cmdPrint, windowWidth - platform::twWidth(cmdPrint) - 300);
   platform::setTwLeft(cmdSave, platform::twLeft(cmdPrint) - platform::twWidth(cmdSave) - 100);
@@ -449,7 +466,10 @@ void frmMDI::showReportBeginning() {
   RTB->horizontalScrollBar()->setValue(0);
 }
 
-QString frmMDI::questionText() const { return platform::plainText(txtQ); }
+QString frmMDI::questionText() {
+  querentStrip();
+  return platform::plainText(txtQ);
+}
 
 void frmMDI::Form_Unload(bool&) {
   // Child windows are already unloaded; the exit screen takes over.

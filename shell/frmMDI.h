@@ -23,6 +23,9 @@ class frmMDI : public QMainWindow, public platform::Form {
 
   QMdiArea* mdiArea() const { return mdiArea_; }
 
+  // The querent strip (picTop), its controls made on the first call.
+  QWidget* querentStrip();
+
   // Strips and panels.
   QWidget* Picture6;            // banner strip
   platform::VbLabel* lblQuorvaleBanner;
@@ -33,16 +36,17 @@ class frmMDI : public QMainWindow, public platform::Form {
   QLabel* Picture3;
   QLabel* Picture4;
   QWidget* picTop;              // querent strip
-  QLabel* lblName;
-  QLineEdit* txtName;
-  QLabel* lblDOB;
-  QLineEdit* txtDOB;
-  QLabel* lblCountry;
-  QLineEdit* txtCountry;
-  QLabel* lblQ;
-  QPlainTextEdit* txtQ;
-  platform::VbButton* cmdSave;
-  platform::VbButton* cmdPrint;
+  // The strip's controls: none until querentStrip() makes them.
+  QLabel* lblName = nullptr;
+  QLineEdit* txtName = nullptr;
+  QLabel* lblDOB = nullptr;
+  QLineEdit* txtDOB = nullptr;
+  QLabel* lblCountry = nullptr;
+  QLineEdit* txtCountry = nullptr;
+  QLabel* lblQ = nullptr;
+  QPlainTextEdit* txtQ = nullptr;
+  platform::VbButton* cmdSave = nullptr;
+  platform::VbButton* cmdPrint = nullptr;
   QWidget* picMain;             // welcome panel
   std::array<platform::VbLabel*, 6> lblCaption;
   QWidget* PicCoBrand;          // bottom strip
@@ -83,7 +87,7 @@ class frmMDI : public QMainWindow, public platform::Form {
   void showReportBeginning();
 
   // The querent strip's multi-line question, with CR LF breaks.
-  QString questionText() const;
+  QString questionText();
 
  protected:
   void Form_Load() override;
@@ -96,6 +100,7 @@ class frmMDI : public QMainWindow, public platform::Form {
 
  private:
   void chooseMode(int mode, bool fromButton, int labelIndex);
+  void applyTabOrder();
   QMdiArea* mdiArea_;
 };
 

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QApplication>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QLockFile>
 #include <QMenuBar>
@@ -8,6 +10,7 @@
 #include "platform/Settings.h"
 #include "platform/SingleInstance.h"
 #include "platform/Twips.h"
+#include "shell/MainFace.h"
 #include "shell/Site.h"
 #include "shell/frmMDI.h"
 #include "shell/modHelp.h"
@@ -89,6 +92,9 @@ class TestMainWindow : public QObject {
     QVERIFY(m->picTop->isHidden());
     QVERIFY(!m->picMain->isHidden());
     QVERIFY(!m->picRight->isHidden());
+    // The hidden strip's controls are made on its first use.
+    QVERIFY(!m->txtName && !m->cmdSave);
+    QCOMPARE(m->querentStrip(), m->picTop);
     QCOMPARE(m->txtName->text(), QString("aa"));
     QVERIFY(m->txtName->isReadOnly());
     // Save and Print follow the window's right edge.
@@ -98,8 +104,32 @@ class TestMainWindow : public QObject {
     QCOMPARE(platform::twLeft(m->cmdSave), platform::twLeft(m->cmdPrint) - 1695 - 100);
   }
 
+  // Made once the window is on screen, the querent strip shows with its
+  // controls, Save and Print placed by the window's width, and Tab walks
+  // through it in its place among the window's controls.
+  void querentStripMadeOnScreen() {
+    frmMDI* m = Forms::get<frmMDI>();
+    m->show();
+    m->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m));
+    shell::mainface::setQuerentStripVisible(true);
+    for (QWidget* w : {static_cast<QWidget*>(m->txtName), static_cast<QWidget*>(m->txtQ),
+                       static_cast<QWidget*>(m->lblCountry), static_cast<QWidget*>(m->cmdPrint)})
+      QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
+    QCOMPARE(platform::twLeft(m->cmdPrint), platform::toTwips(m->frameGeometry().width()) - 1695 - 300);
+    m->cmdSelectOption[2]->setFocus();
+    for (QWidget* next : {static_cast<QWidget*>(m->txtName), static_cast<QWidget*>(m->txtDOB),
+                          static_cast<QWidget*>(m->txtCountry), static_cast<QWidget*>(m->txtQ),
+                          static_cast<QWidget*>(m->cmdSave), static_cast<QWidget*>(m->cmdPrint),
+                          static_cast<QWidget*>(m->lblCaption[3])}) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget(), next);
+    }
+  }
+
   void controlsAreNamedForPeopleAndTests() {
     frmMDI* m = Forms::get<frmMDI>();
+    m->querentStrip();
     for (const char* name : {"cmdSelectOption(0)", "cmdSelectOption(2)", "lblCaption(5)", "picMain",
                              "picTop", "picRight", "RTB", "rtb1", "cmdSave", "cmdPrint", "cmdMdiExit",
                              "Label7", "lblQuorvaleBanner", "txtQ", "Picture6", "PicCoBrand"})

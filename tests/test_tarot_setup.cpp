@@ -513,6 +513,7 @@ class TestTarotSetup : public QObject {
     if (arcana == "major") page->chkHA->click();
     if (arcana == "minor") page->chkLA->click();
     if (!reverse) page->chkRev->click();
+    mdi()->querentStrip();
     mdi()->txtName->setText("aa");
 
     // During the pause the panel shows and nothing has been handed over yet.
