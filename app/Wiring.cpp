@@ -4,6 +4,7 @@
 #include "manual/frmTarotManual.h"
 #include "numerology/frmKestruneSoftwareMain.h"
 #include "platform/Forms.h"
+#include "shell/MainFace.h"
 #include "shell/frmMDI.h"
 #include "tarot/BoardLink.h"
 #include "tarot/frmTarotOpen.h"
@@ -24,7 +25,10 @@ void wireProgram() {
   route.showBoard = [] { Forms::get<frmAuto>()->Show(); };
   route.showManualPick = [] { Forms::get<frmTarotManual>()->Show(); };
   route.layOutOpenedReading = [](int count) { Forms::get<frmAuto>()->DONE1(count); };
-  route.prepareBoard = [] { frmAuto::prepare(); };
+  route.prepareBoard = [] {
+    frmAuto::prepare();
+    shell::mainface::prepareQuerentStrip();
+  };
 }
 
 }  // namespace app

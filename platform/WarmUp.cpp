@@ -40,7 +40,7 @@ void readFontConfigurationEarly() {
 
 void warmUpInBackground() {
   // Both tables may be read from any thread. Before the main window needs
-  // fonts (its first text box) and image plugins (its menu bar asks the
+  // fonts (its first caption) and image plugins (its menu bar asks the
   // style for an icon) the GUI thread spends a few milliseconds on other
   // work: the single-instance lock, the setting, the first controls. Fonts
   // are read first, as they are needed first.

@@ -41,6 +41,10 @@ void setQuerentStripVisible(bool visible) {
   m->picTop->setVisible(visible);
 }
 
+void prepareQuerentStrip() {
+  if (frmMDI* m = present()) m->querentStrip();
+}
+
 void setQuerent(const Querent& q) {
   frmMDI* m = window();
   m->querentStrip();

@@ -21,6 +21,10 @@ void setWelcomeVisibleWhilePresent(bool visible);
 // Show or hide the querent strip (name, date of birth, country, question,
 // Save and Print).
 void setQuerentStripVisible(bool visible);
+// Makes the strip's controls ahead of the first reading that shows it
+// (otherwise they are made then); nothing while the main window is not
+// loaded.
+void prepareQuerentStrip();
 
 // The querent's details as the strip shows them; all empty clears it.
 struct Querent {

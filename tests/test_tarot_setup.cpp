@@ -365,6 +365,10 @@ class TestTarotSetup : public QObject {
     QCOMPARE(readied, 0);
     QTRY_COMPARE(readied, 1);
     tarot::handOverRoute().prepareBoard = real;
+    // The readying also makes the main window's querent strip, which the
+    // reading shows.
+    real();
+    QVERIFY(mdi()->txtName && mdi()->cmdSave);
   }
 
   // Loading the spread page resets the reading record but leaves a saved
