@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <optional>
+#include <utility>
 
 #include "board/CardDeal.h"
 #include "board/SpreadSlotLayout.h"
@@ -371,6 +372,7 @@ void frmTarotManual::completeReading() {
   for (intSlot = 0; intSlot < n; ++intSlot)
     if (!DrawAndPlaceCard(intSlot)) return abandon();
   board_->readHeldFaces();
+  if (placementText_) txtDisp->setPlainText(platform::vb::fromCrLf(*std::exchange(placementText_, {})));
   shell::mainface::show();
   {
     platform::RichTextBox* report = shell::mainface::reportBox();
@@ -438,8 +440,12 @@ void frmTarotManual::abandonReading() {
 
 void frmTarotManual::placeCard(int spreadIndex, int k) {
   frmAuto* board = platform::Forms::get<frmAuto>();
-  if (const auto text = ManualReading::placementText(spreadIndex, k))
-    txtDisp->setPlainText(platform::vb::fromCrLf(*text));
+  if (const auto text = ManualReading::placementText(spreadIndex, k)) {
+    // While the reading is laid out the window is not painted, so only the
+    // last placement's text is ever seen: it is shown once, at the end.
+    if (completing_) placementText_ = *text;
+    else txtDisp->setPlainText(platform::vb::fromCrLf(*text));
+  }
   // The crossing card lies upright, a quarter turn across the first card,
   // whatever the draw made of it.
   if (spreadIndex == SpreadSlotLayout::kCelticCrossIndex && k == SpreadSlotLayout::kCrossingSlot)

@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <optional>
 
 #include "platform/Controls.h"
 #include "platform/Forms.h"
@@ -124,5 +125,7 @@ class frmTarotManual : public QMainWindow, public platform::Form {
   QString deckLetter_;  // the deck chosen when the window was opened
   QPointer<frmAuto> board_;
   bool completing_ = false;
+  // The text of the last card placed while the reading is laid out.
+  std::optional<QString> placementText_;
   bool completed_ = false;
 };

@@ -133,6 +133,18 @@ void RichTextBox::placeCursor(const QTextCursor& c) {
 
 void RichTextBox::beginWrite() {
   if (writeDepth_++ > 0) return;
+  // The text edit lays the whole document out again whenever its view
+  // changes width, as it does when the scroll bar comes or goes. A write
+  // that makes the text outgrow the box would be laid out twice: once when
+  // the edit ends, and again for the bar that this brings. The bar is held
+  // in place while writing, so the text is laid out once beside it; the box
+  // takes its new frame now, hidden or not, while it is still short or as
+  // it was.
+  barHeld_ = verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded;
+  if (barHeld_) {
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setViewportMargins(viewportMargins());
+  }
   writeCursor_ = textCursor();
   writeCursor_.beginEditBlock();
 }
@@ -140,6 +152,12 @@ void RichTextBox::beginWrite() {
 void RichTextBox::endWrite() {
   if (writeDepth_ == 0 || --writeDepth_ > 0) return;
   writeCursor_.endEditBlock();
+  // A text that fits lets the bar go again, in a hidden box as well.
+  if (barHeld_) {
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setViewportMargins(viewportMargins());
+  }
+  barHeld_ = false;
   // The view follows the insertion point once, now that the text is laid out.
   setTextCursor(writeCursor_);
   writeCursor_ = QTextCursor();

@@ -115,6 +115,8 @@ class RichTextBox : public QTextEdit {
   int staleTo_ = 0;
   int writeDepth_ = 0;
   QTextCursor writeCursor_;
+  // The vertical bar is held in sight by the open write (see beginWrite).
+  bool barHeld_ = false;
   bool handShown_ = false;
   QCursor cursorBeforeHand_;
 };

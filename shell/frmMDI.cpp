@@ -183,8 +183,8 @@ frmMDI::frmMDI() : platform::Form(this, Kind::MdiHost) {
   }
   setTwGeometry(RTB, 0, 0, 4230, 9255);
   // The report is laid out at the width it has beside its scroll bar,
-  // whether or not the bar is in sight: a report growing past the box's
-  // height, or emptied, is not laid out again for the bar coming or going.
+  // whether or not the bar is in sight: its lines break in the same places
+  // when the bar comes or goes.
   RTB->setLineWrapMode(QTextEdit::FixedPixelWidth);
   RTB->setLineWrapColumnOrWidth(
       RTB->width() - 2 * RTB->frameWidth() -

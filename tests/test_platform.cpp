@@ -13,6 +13,8 @@
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTextBlock>
+#include <QAbstractTextDocumentLayout>
+#include <QSignalSpy>
 
 #include "platform/App.h"
 #include "platform/Forms.h"
@@ -213,6 +215,53 @@ class TestPlatform : public QObject {
     QCOMPARE(edit.Text(), QString("new"));
     QCOMPARE(edit.SelStart(), 3);
     QVERIFY(edit.document()->firstBlock().begin().fragment().charFormat().fontWeight() >= QFont::Bold);
+  }
+
+  // A write that makes the text outgrow the box lays it out once, beside the
+  // scroll bar it brings, whether the box is in sight or not; a text that
+  // fits again lets the bar go. A box whose bar is kept in sight keeps it.
+  void writePastTheBoxLaysOutOnce() {
+    QString longText;
+    for (int i = 0; i < 60; ++i) longText += QString("Line %1 of a long reading.\r\n").arg(i);
+    for (const bool shown : {true, false}) {
+      QWidget host;
+      host.resize(320, 240);
+      auto* panel = new QWidget(&host);
+      panel->setGeometry(0, 0, 240, 160);
+      platform::RichTextBox box(panel);
+      box.setGeometry(0, 0, 200, 120);
+      host.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&host));
+      if (!shown) panel->hide();
+      QVERIFY(!box.verticalScrollBar()->isVisibleTo(&box));
+      // The text edit lays the text out again when its view changes width:
+      // the view the write ends in is the one it is left with.
+      int widthWritten = 0;
+      {
+        platform::RichTextBox::Writing writing(&box);
+        box.setText("");
+        box.setSelText(longText);
+        widthWritten = box.viewport()->width();
+      }
+      QCOMPARE(box.viewport()->width(), widthWritten);
+      QVERIFY(box.verticalScrollBar()->isVisibleTo(&box));
+      QCOMPARE(box.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+      QVERIFY(box.verticalScrollBar()->maximum() > 0);
+      {
+        platform::RichTextBox::Writing writing(&box);
+        box.setText("");
+        box.setSelText("short");
+      }
+      QVERIFY(!box.verticalScrollBar()->isVisibleTo(&box));
+      QCOMPARE(box.Text(), QString("short"));
+    }
+    platform::RichTextBox kept;
+    kept.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    {
+      platform::RichTextBox::Writing writing(&kept);
+      kept.setSelText("x");
+    }
+    QCOMPARE(kept.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   }
 
   // Pictures read ahead come back whole, in any order and more than once;
