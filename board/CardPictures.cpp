@@ -31,23 +31,24 @@ QPixmap cardFace(const QString& deckLetter, int number) {
   return path.isEmpty() ? QPixmap() : platform::loadPicture(path);
 }
 
-namespace {
-
-QStringList facePaths(const QString& deckLetter, const std::vector<int>& cards) {
-  QStringList paths;
-  for (int card : cards) paths << TarotCardTable::picturePath(deckLetter, card);
-  return paths;
+FacesAhead::FacesAhead(const QString& deckLetter, const std::vector<int>& cards,
+                       const std::vector<int>& reversed)
+    : deckLetter_(deckLetter), cards_(cards), pictures_(QStringList()) {
+  for (int card : cards)
+    pictures_.add(TarotCardTable::picturePath(deckLetter, card),
+                  std::find(reversed.begin(), reversed.end(), card) != reversed.end());
 }
-
-}  // namespace
-
-FacesAhead::FacesAhead(const QString& deckLetter, const std::vector<int>& cards)
-    : deckLetter_(deckLetter), cards_(cards), pictures_(facePaths(deckLetter, cards)) {}
 
 QPixmap FacesAhead::face(int number) {
   const auto it = std::find(cards_.begin(), cards_.end(), number);
   if (it == cards_.end()) return cardFace(deckLetter_, number);
   return pictures_.picture(int(it - cards_.begin()));
+}
+
+QPixmap FacesAhead::halfTurnedFace(int number) {
+  const auto it = std::find(cards_.begin(), cards_.end(), number);
+  if (it == cards_.end()) return QPixmap();
+  return pictures_.halfTurned(int(it - cards_.begin()));
 }
 
 }  // namespace CardPictures

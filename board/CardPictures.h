@@ -25,10 +25,16 @@ QPixmap cardFace(const QString& deckLetter, int number);
 // one and the GUI thread goes on meanwhile.
 class FacesAhead {
  public:
-  FacesAhead(const QString& deckLetter, const std::vector<int>& cards);
+  // The cards of reversed (a part of cards) are also given their half turn
+  // on the worker threads.
+  FacesAhead(const QString& deckLetter, const std::vector<int>& cards,
+             const std::vector<int>& reversed = {});
   // What cardFace gives for a card of the list, waiting for it if it is
   // still being read; a card not in the list is read now.
   QPixmap face(int number);
+  // The half turn of a reversed card's face, as turnHalf makes it; a null
+  // pixmap for a card that was not read ahead as reversed.
+  QPixmap halfTurnedFace(int number);
 
  private:
   QString deckLetter_;

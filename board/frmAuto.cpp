@@ -237,9 +237,12 @@ void frmAuto::layOutOpened(int no) {
   layOutSpread(index);
   if (!inPlace()) return;
   // The pictures are read on worker threads while the report is written.
-  std::vector<int> cards;
-  for (int k = 0; k < no; ++k) cards.push_back(st.lngOpenedCards.at(k));
-  facesAhead_ = std::make_unique<CardPictures::FacesAhead>(st.strDeckLetter, cards);
+  std::vector<int> cards, reversed;
+  for (int k = 0; k < no; ++k) {
+    cards.push_back(st.lngOpenedCards.at(k));
+    if (modInfo::IsInArray(cards.back(), st.lngOpenedReversed)) reversed.push_back(cards.back());
+  }
+  facesAhead_ = std::make_unique<CardPictures::FacesAhead>(st.strDeckLetter, cards, reversed);
   platform::RichTextBox* report = shell::mainface::reportBox();
   report->setText(QString());
   {
@@ -292,7 +295,10 @@ void frmAuto::deal(int method, int no) {
   if (no > 0) lngCard = dealt->cards.back();
 
   // The pictures are read on worker threads while the board is laid out.
-  facesAhead_ = std::make_unique<CardPictures::FacesAhead>(st.strDeckLetter, dealt->cards);
+  std::vector<int> reversed;
+  for (int k = 0; k < no; ++k)
+    if (k != crossing && dealt->reversed[std::size_t(k)]) reversed.push_back(dealt->cards[std::size_t(k)]);
+  facesAhead_ = std::make_unique<CardPictures::FacesAhead>(st.strDeckLetter, dealt->cards, reversed);
   layOutSpread(spread);
   {
     // The report is written while the pictures are still being read. One
@@ -356,9 +362,13 @@ void frmAuto::holdFaces() {
 }
 
 void frmAuto::readHeldFaces() {
-  std::vector<int> cards;
-  for (const HeldFace& f : heldFaces_) cards.push_back(f.card);
-  facesAhead_ = std::make_unique<CardPictures::FacesAhead>(tarotState().strDeckLetter, cards);
+  std::vector<int> cards, reversed;
+  for (const HeldFace& f : heldFaces_) {
+    cards.push_back(f.card);
+    if (f.turn == Turn::Reversed) reversed.push_back(f.card);
+  }
+  facesAhead_ =
+      std::make_unique<CardPictures::FacesAhead>(tarotState().strDeckLetter, cards, reversed);
 }
 
 void frmAuto::layHeldFaces() {
@@ -387,8 +397,15 @@ void frmAuto::showCard(int k, int card, Turn turn) {
   } else if (turn == Turn::Reversed) {
     picCard = face;
     IMG->setPixmap(picCard);
-    setSlotPicture(slot, IMG->pixmap());
-    modRotate90::RotatePicture180(slot);
+    // A face read ahead comes with its half turn, made on a worker thread;
+    // laid in the slot it fills, it is what the turn of the slot gives.
+    const QPixmap turned = facesAhead_ ? facesAhead_->halfTurnedFace(card) : QPixmap();
+    if (!turned.isNull() && turned.size() == face.size()) {
+      setSlotPicture(slot, turned);
+    } else {
+      setSlotPicture(slot, IMG->pixmap());
+      modRotate90::RotatePicture180(slot);
+    }
     name = TarotCardTable::reversedName(card);
   } else {
     setSlotPicture(slot, face);

@@ -97,6 +97,7 @@ struct PicturesAhead::Shared {
   QMutex mutex;
   QWaitCondition arrived;
   std::vector<QImage> images;
+  std::vector<QImage> turned;
   std::vector<bool> done;
 };
 
@@ -104,22 +105,47 @@ PicturesAhead::PicturesAhead(const QStringList& paths) : shared_(std::make_share
   for (const QString& path : paths) add(path);
 }
 
-int PicturesAhead::add(const QString& path) {
+int PicturesAhead::add(const QString& path, bool halfTurn) {
   int i = 0;
   {
     QMutexLocker lock(&shared_->mutex);
     i = int(shared_->done.size());
     shared_->images.emplace_back();
+    shared_->turned.emplace_back();
     shared_->done.push_back(false);
   }
-  readers().start([shared = shared_, path, i] {
+  readers().start([shared = shared_, path, i, halfTurn] {
     QImage img = readPicture(path);
+    // The half turn is made here too, off the window's thread.
+    QImage turned = halfTurn && !img.isNull() ? turnHalf(img) : QImage();
     QMutexLocker lock(&shared->mutex);
     shared->images[std::size_t(i)] = std::move(img);
+    shared->turned[std::size_t(i)] = std::move(turned);
     shared->done[std::size_t(i)] = true;
     shared->arrived.wakeAll();
   });
   return i;
+}
+
+void PicturesAhead::takeOver(std::size_t i) {
+  if (taken_.size() <= i) {
+    taken_.resize(i + 1, false);
+    handedOut_.resize(i + 1);
+    handedOutTurned_.resize(i + 1);
+  }
+  if (taken_[i]) return;
+  QImage img, turned;
+  {
+    QMutexLocker lock(&shared_->mutex);
+    while (!shared_->done[i]) shared_->arrived.wait(&shared_->mutex);
+    img = std::move(shared_->images[i]);
+    turned = std::move(shared_->turned[i]);
+    shared_->images[i] = QImage();
+    shared_->turned[i] = QImage();
+  }
+  if (!img.isNull()) handedOut_[i] = QPixmap::fromImage(std::move(img));
+  if (!turned.isNull()) handedOutTurned_[i] = QPixmap::fromImage(std::move(turned));
+  taken_[i] = true;
 }
 
 QPixmap PicturesAhead::picture(int i) {
@@ -127,18 +153,17 @@ QPixmap PicturesAhead::picture(int i) {
     QMutexLocker lock(&shared_->mutex);
     if (i < 0 || std::size_t(i) >= shared_->done.size()) return QPixmap();
   }
-  if (handedOut_.size() <= std::size_t(i)) handedOut_.resize(std::size_t(i) + 1);
-  QPixmap& out = handedOut_[std::size_t(i)];
-  if (!out.isNull()) return out;
-  QImage img;
+  takeOver(std::size_t(i));
+  return handedOut_[std::size_t(i)];
+}
+
+QPixmap PicturesAhead::halfTurned(int i) {
   {
     QMutexLocker lock(&shared_->mutex);
-    while (!shared_->done[std::size_t(i)]) shared_->arrived.wait(&shared_->mutex);
-    img = std::move(shared_->images[std::size_t(i)]);
-    shared_->images[std::size_t(i)] = QImage();
+    if (i < 0 || std::size_t(i) >= shared_->done.size()) return QPixmap();
   }
-  if (!img.isNull()) out = QPixmap::fromImage(std::move(img));
-  return out;
+  takeOver(std::size_t(i));
+  return handedOutTurned_[std::size_t(i)];
 }
 
 }  // namespace platform

@@ -32,18 +32,25 @@ QPixmap loadPicture(const QString& path);
 class PicturesAhead {
  public:
   explicit PicturesAhead(const QStringList& paths);
-  // Starts reading one more picture; its index follows the others.
-  int add(const QString& path);
+  // Starts reading one more picture; its index follows the others. With
+  // halfTurn the worker also makes the picture's half turn (turnHalf).
+  int add(const QString& path, bool halfTurn = false);
   // The picture of paths[i] (waiting for it if it is still being read), or
   // a null pixmap when it cannot be read or i is out of range.
   QPixmap picture(int i);
+  // Its half turn, when it was asked for with add; else a null pixmap.
+  QPixmap halfTurned(int i);
 
  private:
   struct Shared;
   std::shared_ptr<Shared> shared_;
-  // Pictures already handed out; the first hand-out takes the decoded
-  // pixels over without a copy.
+  // Waits for picture i and hands it and its half turn out.
+  void takeOver(std::size_t i);
+  // Pictures already handed out, and their half turns; the first hand-out
+  // takes the decoded pixels over without a copy.
   std::vector<QPixmap> handedOut_;
+  std::vector<QPixmap> handedOutTurned_;
+  std::vector<bool> taken_;
 };
 
 }  // namespace platform

@@ -294,6 +294,23 @@ class TestPlatform : public QObject {
     QCOMPARE(ahead.add(dir + "/b.jpg"), 4);
     QCOMPARE(ahead.picture(4).size(), QSize(4, 5));
     QCOMPARE(ahead.picture(0).size(), QSize(3, 2));
+    QVERIFY(ahead.halfTurned(0).isNull());  // not asked for
+
+    // A picture asked for with its half turn gives both; the turn is the
+    // one turnHalf makes. An unreadable one gives neither.
+    QImage marked(3, 2, QImage::Format_RGB32);
+    marked.fill(Qt::white);
+    marked.setPixel(0, 0, qRgb(255, 0, 0));
+    QVERIFY(marked.save(dir + "/d.png"));
+    const int d = ahead.add(dir + "/d.png", true);
+    const int bad = ahead.add(dir + "/c.jpg", true);
+    QCOMPARE(ahead.halfTurned(d).toImage().convertToFormat(QImage::Format_RGB32),
+             platform::turnHalf(marked).convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(ahead.halfTurned(d).toImage().pixelColor(2, 1), QColor(Qt::red));
+    QCOMPARE(ahead.picture(d).toImage().pixelColor(0, 0), QColor(Qt::red));
+    QVERIFY(ahead.picture(bad).isNull());
+    QVERIFY(ahead.halfTurned(bad).isNull());
+    QVERIFY(ahead.halfTurned(99).isNull());
 
     for (int i = 0; i < 20; ++i) platform::PicturesAhead dropped({dir + "/a.png", dir + "/b.jpg"});
   }
