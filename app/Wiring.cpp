@@ -28,6 +28,7 @@ void wireProgram() {
   route.prepareBoard = [] {
     frmAuto::prepare();
     shell::mainface::prepareQuerentStrip();
+    shell::mainface::prepareReport();
   };
 }
 

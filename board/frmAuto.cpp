@@ -13,6 +13,7 @@
 #include "platform/App.h"
 #include "platform/Controls.h"
 #include "platform/Twips.h"
+#include "platform/WarmUp.h"
 #include "shell/Artwork.h"
 #include "shell/Menus.h"
 #include "shell/ShellWindows.h"
@@ -166,8 +167,9 @@ frmAuto::~frmAuto() = default;
 
 void frmAuto::prepare() {
   for (const DesignSlot& slot : kDesign) CardPictures::cardBack(slot.pictureWidth, CardPictures::kCardHeight);
-  // The position numbers' font is read from its file on first use.
-  QFontMetrics(numberFont()).horizontalAdvance(QStringLiteral("0123456789"));
+  // The position numbers' font is read from its file on first use, and
+  // their digits are drawn in it on the first board otherwise.
+  platform::renderGlyphsAhead(numberFont(), QStringLiteral("0123456789"));
 }
 
 QPixmap frmAuto::designPicture(int k) const {

@@ -2,7 +2,12 @@
 
 #include <QCoreApplication>
 #include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QImage>
 #include <QImageReader>
+#include <QPainter>
+#include <QRawFont>
 #include <QPointer>
 #include <QThread>
 #include <dlfcn.h>
@@ -56,6 +61,35 @@ void warmUpInBackground() {
     if (reading) reading->wait();
   });
   reading->start();
+}
+
+void renderGlyphsAhead(const QFont& font, const QString& characters) {
+  if (characters.isEmpty()) return;
+  // The widths, as laying text out asks for them.
+  QFontMetricsF(font).horizontalAdvance(characters);
+  // The same font machinery that paints the font's text in a window.
+  const QRawFont raw = QRawFont::fromFont(font);
+  if (!raw.isValid()) return;
+  const QList<quint32> glyphs = raw.glyphIndexesForString(characters);
+  constexpr int kQuarters = 4;
+  const qreal step = qMax<qreal>(raw.pixelSize(), 1) * 2;
+  QList<quint32> all;
+  QList<QPointF> at;
+  for (int q = 0; q < kQuarters; ++q)
+    for (int i = 0; i < glyphs.size(); ++i) {
+      all << glyphs[i];
+      at << QPointF(i * step + q / qreal(kQuarters), raw.ascent());
+    }
+  QGlyphRun run;
+  run.setRawFont(raw);
+  run.setGlyphIndexes(all);
+  run.setPositions(at);
+  // The window's own pixel format, so that the glyphs are made in the form
+  // its painting uses.
+  QImage picture(qMin(int(glyphs.size() * step) + 1, 4096),
+                 qBound(1, int(raw.ascent() + raw.descent()) + 1, 1024), QImage::Format_RGB32);
+  QPainter painter(&picture);
+  painter.drawGlyphRun(QPointF(0, 0), run);
 }
 
 }  // namespace platform

@@ -1,5 +1,8 @@
 #pragma once
 
+class QFont;
+class QString;
+
 namespace platform {
 
 // Reads, on a thread of its own, the system tables that the first window
@@ -17,5 +20,14 @@ void warmUpInBackground();
 // start (the display connection) takes longer still. Call first thing in
 // main; warmUpInBackground waits for it.
 void readFontConfigurationEarly();
+
+// Draws the characters in the font, each at every quarter pixel across, on
+// a picture that is then dropped, and measures them: the font keeps the
+// glyphs it renders, so text of these characters is later laid out and
+// painted without rendering any. Text lands on quarter pixels, and the
+// font keeps a glyph for each. For idle time on the GUI thread, before a
+// window shows much new text at once; a second call finds the glyphs
+// there and costs little.
+void renderGlyphsAhead(const QFont& font, const QString& characters);
 
 }  // namespace platform

@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 
 #include "platform/Forms.h"
+#include "platform/RichTextBox.h"
+#include "platform/WarmUp.h"
 #include "shell/frmMDI.h"
 
 namespace shell::mainface {
@@ -43,6 +45,18 @@ void setQuerentStripVisible(bool visible) {
 
 void prepareQuerentStrip() {
   if (frmMDI* m = present()) m->querentStrip();
+}
+
+void prepareReport() {
+  frmMDI* m = present();
+  if (!m) return;
+  QString printable;
+  for (char16_t c = 0x21; c < 0x7F; ++c) printable += QChar(c);
+  QFont plain = m->RTB->document()->defaultFont();
+  platform::renderGlyphsAhead(plain, printable);
+  QFont bold = plain;
+  bold.setBold(true);
+  platform::renderGlyphsAhead(bold, printable);
 }
 
 void setQuerent(const Querent& q) {

@@ -25,6 +25,9 @@ void setQuerentStripVisible(bool visible);
 // (otherwise they are made then); nothing while the main window is not
 // loaded.
 void prepareQuerentStrip();
+// Renders the report's glyphs ahead (platform::renderGlyphsAhead): the
+// printable characters, plain and bold, in the report's font.
+void prepareReport();
 
 // The querent's details as the strip shows them; all empty clears it.
 struct Querent {

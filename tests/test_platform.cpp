@@ -23,6 +23,7 @@
 #include "platform/ProgramStyle.h"
 #include "platform/RichTextBox.h"
 #include "platform/VbString.h"
+#include "platform/WarmUp.h"
 #include "shell/frmMDI.h"
 #include "testsupport.h"
 
@@ -585,6 +586,25 @@ class TestPlatform : public QObject {
     QFont::insertSubstitutions(QStringLiteral("No Such Face 2x"),
                                {QStringLiteral("No Such Face 3x"), QStringLiteral("dejavu serif")});
     QCOMPARE(platform::installedFamily(QStringLiteral("No Such Face 2x")), QStringLiteral("DejaVu Serif"));
+  }
+
+  // Glyphs are drawn ahead for any font and any characters: none, ones the
+  // font lacks, a font of a huge or a tiny size, a family that is missing.
+  void glyphsRenderedAheadForAnyFont() {
+    QFont big(QStringLiteral("DejaVu Sans"));
+    big.setPixelSize(3000);
+    QFont tiny(QStringLiteral("DejaVu Sans"));
+    tiny.setPixelSize(1);
+    for (const QFont& font : {QFont(QStringLiteral("DejaVu Sans")), big, tiny,
+                              QFont(QStringLiteral("No Such Face 1x"))}) {
+      platform::renderGlyphsAhead(font, QString());
+      platform::renderGlyphsAhead(font, QStringLiteral("AbC 019 ~"));
+      platform::renderGlyphsAhead(font, QString::fromUtf8("\u4e2d\u6587 \U0001F319 \u0301"));
+    }
+    // Text in the font is laid out and painted as usual afterwards.
+    QLabel label(QStringLiteral("AbC 019"));
+    label.setFont(QFont(QStringLiteral("DejaVu Sans")));
+    QVERIFY(!label.grab().isNull());
   }
 
   // The generator's values lie on a 2^-24 grid in [0, 1), so Int(n * r)
