@@ -39,16 +39,19 @@ FacesAhead::FacesAhead(const QString& deckLetter, const std::vector<int>& cards,
                   std::find(reversed.begin(), reversed.end(), card) != reversed.end());
 }
 
-QPixmap FacesAhead::face(int number) {
+int FacesAhead::indexOf(int number) const {
   const auto it = std::find(cards_.begin(), cards_.end(), number);
-  if (it == cards_.end()) return cardFace(deckLetter_, number);
-  return pictures_.picture(int(it - cards_.begin()));
+  return it == cards_.end() ? -1 : int(it - cards_.begin());
+}
+
+QPixmap FacesAhead::face(int number) {
+  const int i = indexOf(number);
+  return i < 0 ? cardFace(deckLetter_, number) : pictures_.picture(i);
 }
 
 QPixmap FacesAhead::halfTurnedFace(int number) {
-  const auto it = std::find(cards_.begin(), cards_.end(), number);
-  if (it == cards_.end()) return QPixmap();
-  return pictures_.halfTurned(int(it - cards_.begin()));
+  const int i = indexOf(number);
+  return i < 0 ? QPixmap() : pictures_.halfTurned(i);
 }
 
 }  // namespace CardPictures

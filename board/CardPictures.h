@@ -37,6 +37,8 @@ class FacesAhead {
   QPixmap halfTurnedFace(int number);
 
  private:
+  // Where a card stands in the list, or -1.
+  int indexOf(int number) const;
   QString deckLetter_;
   std::vector<int> cards_;
   platform::PicturesAhead pictures_;

@@ -127,43 +127,37 @@ int PicturesAhead::add(const QString& path, bool halfTurn) {
   return i;
 }
 
-void PicturesAhead::takeOver(std::size_t i) {
-  if (taken_.size() <= i) {
-    taken_.resize(i + 1, false);
-    handedOut_.resize(i + 1);
-    handedOutTurned_.resize(i + 1);
+bool PicturesAhead::takeOver(int i) {
+  {
+    QMutexLocker lock(&shared_->mutex);
+    if (i < 0 || std::size_t(i) >= shared_->done.size()) return false;
   }
-  if (taken_[i]) return;
+  const std::size_t at = std::size_t(i);
+  if (taken_.size() <= at) {
+    taken_.resize(at + 1, false);
+    handedOut_.resize(at + 1);
+    handedOutTurned_.resize(at + 1);
+  }
+  if (taken_[at]) return true;
   QImage img, turned;
   {
     QMutexLocker lock(&shared_->mutex);
-    while (!shared_->done[i]) shared_->arrived.wait(&shared_->mutex);
-    img = std::move(shared_->images[i]);
-    turned = std::move(shared_->turned[i]);
-    shared_->images[i] = QImage();
-    shared_->turned[i] = QImage();
+    while (!shared_->done[at]) shared_->arrived.wait(&shared_->mutex);
+    img = std::move(shared_->images[at]);
+    turned = std::move(shared_->turned[at]);
+    shared_->images[at] = QImage();
+    shared_->turned[at] = QImage();
   }
-  if (!img.isNull()) handedOut_[i] = QPixmap::fromImage(std::move(img));
-  if (!turned.isNull()) handedOutTurned_[i] = QPixmap::fromImage(std::move(turned));
-  taken_[i] = true;
+  if (!img.isNull()) handedOut_[at] = QPixmap::fromImage(std::move(img));
+  if (!turned.isNull()) handedOutTurned_[at] = QPixmap::fromImage(std::move(turned));
+  taken_[at] = true;
+  return true;
 }
 
-QPixmap PicturesAhead::picture(int i) {
-  {
-    QMutexLocker lock(&shared_->mutex);
-    if (i < 0 || std::size_t(i) >= shared_->done.size()) return QPixmap();
-  }
-  takeOver(std::size_t(i));
-  return handedOut_[std::size_t(i)];
-}
+QPixmap PicturesAhead::picture(int i) { return takeOver(i) ? handedOut_[std::size_t(i)] : QPixmap(); }
 
 QPixmap PicturesAhead::halfTurned(int i) {
-  {
-    QMutexLocker lock(&shared_->mutex);
-    if (i < 0 || std::size_t(i) >= shared_->done.size()) return QPixmap();
-  }
-  takeOver(std::size_t(i));
-  return handedOutTurned_[std::size_t(i)];
+  return takeOver(i) ? handedOutTurned_[std::size_t(i)] : QPixmap();
 }
 
 }  // namespace platform

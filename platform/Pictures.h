@@ -44,8 +44,9 @@ class PicturesAhead {
  private:
   struct Shared;
   std::shared_ptr<Shared> shared_;
-  // Waits for picture i and hands it and its half turn out.
-  void takeOver(std::size_t i);
+  // Waits for picture i and takes it and its half turn over; false when i
+  // is out of range.
+  bool takeOver(int i);
   // Pictures already handed out, and their half turns; the first hand-out
   // takes the decoded pixels over without a copy.
   std::vector<QPixmap> handedOut_;
