@@ -170,6 +170,9 @@ void frmAuto::prepare() {
   // The position numbers' font is read from its file on first use, and
   // their digits are drawn in it on the first board otherwise.
   platform::renderGlyphsAhead(numberFont(), QStringLiteral("0123456789"));
+  // The board's slots, numbers and menus are built now rather than in the
+  // click that deals the reading; the next board to load is this one.
+  platform::Forms::keepSpare<frmAuto>();
 }
 
 QPixmap frmAuto::designPicture(int k) const {

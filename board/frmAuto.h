@@ -27,7 +27,8 @@ class frmAuto : public QMainWindow, public platform::Form {
   ~frmAuto() override;
 
   // Makes the pictures a fresh board starts from (the card back at each
-  // slot's design size), so that the first board to load finds them made.
+  // slot's design size), so that the first board to load finds them made,
+  // and builds the next board's controls ahead of its load.
   static void prepare();
 
   // Unused by the program; kept as part of the board's interface.

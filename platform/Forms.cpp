@@ -27,6 +27,12 @@ std::vector<Entry>& registry() {
   return r;
 }
 
+// Windows built ahead and not yet loaded, one per class.
+std::vector<Entry>& spares() {
+  static std::vector<Entry> r;
+  return r;
+}
+
 std::function<QMdiArea*()>& hostProvider() {
   static std::function<QMdiArea*()> p;
   return p;
@@ -143,6 +149,28 @@ Form* Forms::lookup(std::type_index type) {
   return nullptr;
 }
 
+bool Forms::hasSpare(std::type_index type) {
+  for (const Entry& e : spares())
+    if (e.type == type && e.widget) return true;
+  return false;
+}
+
+void Forms::putSpare(std::type_index type, Form* f) {
+  spares().push_back(Entry{type, f, f->formWidget()});
+}
+
+Form* Forms::takeSpare(std::type_index type) {
+  auto& r = spares();
+  for (auto it = r.begin(); it != r.end(); ++it) {
+    if (it->type != type) continue;
+    Entry e = *it;
+    r.erase(it);
+    if (e.widget) return e.form;
+    break;
+  }
+  return nullptr;
+}
+
 void Forms::load(Form* f) {
   f->state_ = Form::State::Loading;
   QWidget* w = f->formWidget();
@@ -234,6 +262,8 @@ void Forms::setMdiHostProvider(std::function<QMdiArea*()> provider) {
 void Forms::destroyAll() {
   std::vector<Entry> all = registry();
   registry().clear();
+  for (Entry& e : spares()) delete e.widget.data();
+  spares().clear();
   for (Entry& e : all) {
     if (!e.widget) continue;
     e.form->state_ = Form::State::Unloaded;

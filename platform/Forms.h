@@ -95,10 +95,22 @@ class Forms {
   template <class T>
   static T* get() {
     if (T* f = find<T>()) return f;
-    T* f = new T();
+    T* f = static_cast<T*>(takeSpare(typeid(T)));
+    if (!f) f = new T();
     add(typeid(T), f);
     load(f);
     return f;
+  }
+  // Builds a T now, out of sight and not loaded, for the next get<T>() to
+  // load instead of building one then. A window whose controls take a while
+  // to build is readied so in idle time; one spare is kept at most.
+  template <class T>
+  static void keepSpare() {
+    if (!hasSpare(typeid(T))) putSpare(typeid(T), new T());
+  }
+  template <class T>
+  static bool hasSpare() {
+    return hasSpare(typeid(T));
   }
   // The loaded instance of T, or nullptr; never loads.
   template <class T>
@@ -124,12 +136,15 @@ class Forms {
   static std::vector<Form*> loadedForms();
   // Where child windows go; set by the main window's module.
   static void setMdiHostProvider(std::function<QMdiArea*()> provider);
-  // Drop every window at once (tests, between cases).
+  // Drop every window at once, spares too (tests, between cases).
   static void destroyAll();
 
  private:
   static void add(std::type_index type, Form* f);
   static Form* lookup(std::type_index type);
+  static bool hasSpare(std::type_index type);
+  static void putSpare(std::type_index type, Form* f);
+  static Form* takeSpare(std::type_index type);
   static void load(Form* f);
 };
 

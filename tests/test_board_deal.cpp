@@ -344,6 +344,27 @@ class TestBoardDeal : public QObject {
     }
   }
 
+  // A board built ahead, while a page is read, lays the reading out as a
+  // board built in the click does.
+  void boardBuiltAhead() {
+    frmAuto::prepare();
+    QVERIFY(Forms::hasSpare<frmAuto>());
+    const QString spread = QStringLiteral("The Romany/ Gypsy Spread");
+    const int index = TarotSpreadTable::findByName(spread);
+    chooseReading(1, spread, 21);  // no reversals: each slot shows its face
+    frmAuto* board = Forms::get<frmAuto>();
+    QVERIFY(!Forms::hasSpare<frmAuto>());
+    QVERIFY(board->isLoaded());
+    QVERIFY(!board->frame()->isHidden());
+    for (int k = 0; k < 21; ++k) {
+      QLabel* slot = board->p[std::size_t(k)];
+      QVERIFY(!slot->isHidden());
+      QCOMPARE(platform::twLeft(slot), placeOf(index, k).left);
+      QCOMPARE(platform::twTop(slot), placeOf(index, k).top);
+      QCOMPARE(rgb(slot->pixmap()), face(tarotState().lngChosenCards.at(k)));
+    }
+  }
+
   // A card whose picture cannot be read shows a plain card back, never the
   // card that lay in the slot before.
   void missingPictureShowsCardBack() {

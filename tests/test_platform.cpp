@@ -32,14 +32,20 @@ using platform::Forms;
 namespace {
 
 struct Counters {
-  int loads = 0, queries = 0, unloads = 0;
+  int built = 0, loads = 0, queries = 0, unloads = 0;
   bool refuse = false;
 };
 Counters counters;
 
 class Child : public QWidget, public platform::Form {
  public:
-  Child() : platform::Form(this, Kind::MdiChild) { setObjectName("child"); }
+  Child() : platform::Form(this, Kind::MdiChild) {
+    setObjectName("child");
+    ++counters.built;
+    ++alive;
+  }
+  ~Child() override { --alive; }
+  static inline int alive = 0;
   std::function<void()> duringUnload;
  protected:
   void Form_Load() override { ++counters.loads; }
@@ -142,6 +148,41 @@ class TestPlatform : public QObject {
     QCOMPARE(counters.unloads, 1);
     QVERIFY(!Forms::find<Child>());
     QVERIFY(!Forms::find<frmMDI>());
+  }
+
+  // A window built ahead is the one the next load takes: loaded then, in
+  // the frame like any child. One is kept at most, a loaded window leaves
+  // room for the next, and none outlives the windows' end.
+  void spareWindowTakenByTheNextLoad() {
+    Forms::get<frmMDI>();
+    Forms::keepSpare<Child>();
+    Forms::keepSpare<Child>();
+    QCOMPARE(counters.built, 1);
+    QCOMPARE(counters.loads, 0);
+    QVERIFY(!Forms::find<Child>());
+    QVERIFY(Forms::hasSpare<Child>());
+
+    Child* c = Forms::get<Child>();
+    QCOMPARE(counters.built, 1);
+    QCOMPARE(counters.loads, 1);
+    QVERIFY(!Forms::hasSpare<Child>());
+    QVERIFY(qobject_cast<QMdiSubWindow*>(c->frame()));
+    QVERIFY(!c->frame()->isHidden());
+
+    Forms::keepSpare<Child>();
+    QCOMPARE(counters.built, 2);
+    QVERIFY(Forms::unload(c));
+    Child* next = Forms::get<Child>();
+    QVERIFY(next != c);
+    QCOMPARE(counters.built, 2);
+    QCOMPARE(counters.loads, 2);
+
+    Forms::keepSpare<Child>();
+    QCOMPARE(Child::alive, 3);  // the unloaded one waits for the event loop
+    Forms::destroyAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(Child::alive, 0);
+    QVERIFY(!Forms::hasSpare<Child>());
   }
 
   void richTextPositionsCountLineBreaksTwice() {
