@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QMutex>
 #include <QPixmapCache>
+#include <QThreadPool>
 #include <algorithm>
 
 #include "platform/ProgramStyle.h"
@@ -46,6 +47,13 @@ void initApplication(QApplication& app) {
   // The style keeps drawings of its parts of every size it has drawn, up to
   // 10 MB by default; a program of few, fixed windows needs far less.
   QPixmapCache::setCacheLimit(1024);
+  // The painting library hands every fill or blend of more than about a
+  // hundred rows to the shared thread pool in slices of 64 rows, one thread
+  // woken per slice, and waits for them all. The program's tall fills are
+  // narrow (a scroll bar is 14 pixels wide): the wake-ups cost more than
+  // the slices, and each is a wait the window's thread can lose time in.
+  // One pool thread keeps it to one hand-off per fill.
+  QThreadPool::globalInstance()->setMaxThreadCount(1);
   installProgramStyle(app);
   app.setQuitOnLastWindowClosed(false);  // the program ends through its own quit path
   // The first window's first control would set the accessibility bridge

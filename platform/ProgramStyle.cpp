@@ -2,13 +2,17 @@
 
 #include <QApplication>
 #include <QDataStream>
+#include <QGuiApplication>
 #include <QIODevice>
 #include <QPainter>
 #include <QStyleOptionSlider>
+#include <algorithm>
 
 namespace platform {
 
 namespace {
+
+constexpr int kBandRows = 64;
 
 // Everything a scroll bar's drawing depends on: its size, state and
 // values, the palette and the pixel ratio.
@@ -55,7 +59,32 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
   } else if (it != kept_.begin()) {
     kept_.splice(kept_.begin(), kept_, it);
   }
-  painter->drawPixmap(bar->rect.topLeft(), kept_.front().picture);
+  // Drawn in bands of a few dozen rows: the painting library hands a blend
+  // of more rows to its helper threads in slices and waits for them, which
+  // for a bar's narrow picture costs more than the drawing.
+  const QPixmap& picture = kept_.front().picture;
+  const int rows = bar->rect.height();
+  for (int y = 0; y < rows; y += kBandRows) {
+    const int h = std::min(kBandRows, rows - y);
+    painter->drawPixmap(QRectF(bar->rect.left(), bar->rect.top() + y, bar->rect.width(), h),
+                        picture, QRectF(0, y * dpr, bar->rect.width() * dpr, h * dpr));
+  }
+}
+
+QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                 const QWidget* widget) const {
+  // An icon depends on the layout direction only (arrows turn round in a
+  // right-to-left layout); the widget and the rest of the option do not
+  // change it.
+  const Qt::LayoutDirection direction =
+      option ? option->direction : QGuiApplication::layoutDirection();
+  const int key = int(icon) * 4 + int(direction);
+  auto it = icons_.constFind(key);
+  if (it != icons_.constEnd()) return *it;
+  const QIcon made = QProxyStyle::standardIcon(icon, option, widget);
+  // Only the standard icons are kept; a style may make its own ones anew.
+  if (icon < SP_CustomBase) icons_.insert(key, made);
+  return made;
 }
 
 void installProgramStyle(QApplication& app) { app.setStyle(new ProgramStyle); }

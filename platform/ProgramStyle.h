@@ -1,4 +1,6 @@
 #pragma once
+#include <QHash>
+#include <QIcon>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <list>
@@ -10,7 +12,10 @@ namespace platform {
 // The program's style: the platform's default style, except that a scroll
 // bar's drawing is kept and drawn again while the bar looks the same.
 // Drawing a scroll bar afresh takes about a millisecond in the default
-// style, and a reading repaints several large ones.
+// style, and a reading repaints several large ones. The standard icons
+// (a child window's system menu, a menu bar's overflow button) are made
+// once: the default style reads them from their files each time a child
+// window or menu bar is built.
 class ProgramStyle : public QProxyStyle {
   Q_OBJECT
 
@@ -18,6 +23,8 @@ class ProgramStyle : public QProxyStyle {
   ProgramStyle();
   void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                           QPainter* painter, const QWidget* widget = nullptr) const override;
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                     const QWidget* widget = nullptr) const override;
 
   // How many drawings are kept at most, and how many are kept now.
   static constexpr int kKept = 12;
@@ -29,6 +36,8 @@ class ProgramStyle : public QProxyStyle {
     QPixmap picture;
   };
   mutable std::list<Drawing> kept_;  // most recently drawn first
+  // Keyed by the icon and the layout direction it was made for.
+  mutable QHash<int, QIcon> icons_;
 };
 
 // Sets the program's style on the application.

@@ -525,6 +525,27 @@ class TestPlatform : public QObject {
     QCOMPARE(style->keptCount(), platform::ProgramStyle::kKept);
   }
 
+  // The style's standard icons are those of the style beneath, made once
+  // for each layout direction.
+  void standardIconsMadeOnce() {
+    auto* style = qobject_cast<platform::ProgramStyle*>(QApplication::style());
+    QVERIFY(style);
+    QStyle* beneath = style->baseStyle();
+    QStyleOption rtl;
+    rtl.direction = Qt::RightToLeft;
+    const auto pixels = [](const QIcon& icon) { return icon.pixmap(16).toImage(); };
+    for (QStyle::StandardPixmap sp : {QStyle::SP_TitleBarCloseButton, QStyle::SP_TitleBarMinButton,
+                                      QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ArrowBack}) {
+      const QIcon kept = style->standardIcon(sp);
+      QCOMPARE(style->standardIcon(sp).cacheKey(), kept.cacheKey());
+      QCOMPARE(pixels(kept), pixels(beneath->standardIcon(sp)));
+      QCOMPARE(pixels(style->standardIcon(sp, &rtl)), pixels(beneath->standardIcon(sp, &rtl)));
+    }
+    // Back points the other way in a right-to-left layout.
+    QVERIFY(pixels(style->standardIcon(QStyle::SP_ArrowBack)) !=
+            pixels(style->standardIcon(QStyle::SP_ArrowBack, &rtl)));
+  }
+
   // A held window paints nothing while events run; what changed is painted
   // once the outermost hold ends. A window that goes during a hold leaves
   // the hold nothing to do.
