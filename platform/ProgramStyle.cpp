@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyleOptionSlider>
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
@@ -61,8 +62,13 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
   }
   // Drawn in bands of a few dozen rows: the painting library hands a blend
   // of more rows to its helper threads in slices and waits for them, which
-  // for a bar's narrow picture costs more than the drawing.
+  // for a bar's narrow picture costs more than the drawing. At a fractional
+  // pixel ratio a band's edge would fall between pixels: drawn whole.
   const QPixmap& picture = kept_.front().picture;
+  if (dpr != std::round(dpr)) {
+    painter->drawPixmap(bar->rect.topLeft(), picture);
+    return;
+  }
   const int rows = bar->rect.height();
   for (int y = 0; y < rows; y += kBandRows) {
     const int h = std::min(kBandRows, rows - y);
