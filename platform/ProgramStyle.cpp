@@ -42,6 +42,12 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
     return;
   }
   const qreal dpr = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+  // A bar is drawn, and its drawing drawn again, in bands of a few dozen
+  // pixel rows: the painting library hands any fill or blend of more rows
+  // to its helper threads in slices and waits for them, which for a bar 14
+  // pixels wide costs several times the drawing. At a fractional pixel
+  // ratio a band's edge would fall between pixels: no bands there.
+  const int band = dpr == std::round(dpr) ? std::max(1, kBandRows / int(std::round(dpr))) : 0;
   const QByteArray look = lookOf(*bar, dpr);
   auto it = kept_.begin();
   while (it != kept_.end() && it->look != look) ++it;
@@ -51,27 +57,41 @@ void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOption
     picture.fill(Qt::transparent);
     QStyleOptionSlider atOrigin(*bar);
     atOrigin.rect.moveTopLeft(QPoint(0, 0));
-    {
+    const int rows = atOrigin.rect.height();
+    if (!band || rows <= band) {
       QPainter p(&picture);
       QProxyStyle::drawComplexControl(control, &atOrigin, &p, widget);
+    } else {
+      // Each band is drawn on a picture of its own height, which bounds the
+      // style's drawing whatever clip it sets itself, and laid in place.
+      QPainter p(&picture);
+      p.setCompositionMode(QPainter::CompositionMode_Source);
+      for (int y = 0; y < rows; y += band) {
+        const int h = std::min(band, rows - y);
+        QPixmap slice(QSize(atOrigin.rect.width(), h) * dpr);
+        slice.setDevicePixelRatio(dpr);
+        slice.fill(Qt::transparent);
+        {
+          QPainter sp(&slice);
+          sp.translate(0, -y);
+          QProxyStyle::drawComplexControl(control, &atOrigin, &sp, widget);
+        }
+        p.drawPixmap(QPoint(0, y), slice);
+      }
     }
     kept_.push_front({look, picture});
     if (int(kept_.size()) > kKept) kept_.pop_back();
   } else if (it != kept_.begin()) {
     kept_.splice(kept_.begin(), kept_, it);
   }
-  // Drawn in bands of a few dozen rows: the painting library hands a blend
-  // of more rows to its helper threads in slices and waits for them, which
-  // for a bar's narrow picture costs more than the drawing. At a fractional
-  // pixel ratio a band's edge would fall between pixels: drawn whole.
   const QPixmap& picture = kept_.front().picture;
-  if (dpr != std::round(dpr)) {
+  if (!band) {
     painter->drawPixmap(bar->rect.topLeft(), picture);
     return;
   }
   const int rows = bar->rect.height();
-  for (int y = 0; y < rows; y += kBandRows) {
-    const int h = std::min(kBandRows, rows - y);
+  for (int y = 0; y < rows; y += band) {
+    const int h = std::min(band, rows - y);
     painter->drawPixmap(QRectF(bar->rect.left(), bar->rect.top() + y, bar->rect.width(), h),
                         picture, QRectF(0, y * dpr, bar->rect.width() * dpr, h * dpr));
   }

@@ -482,8 +482,9 @@ class TestPlatform : public QObject {
   }
 
   // The program's style draws a scroll bar exactly as the style beneath it
-  // does, for every size, value and state, the first time and when it draws
-  // a kept drawing again; it keeps only a few drawings.
+  // does, for every size, value and state, at any scale or pixel ratio, the
+  // first time and when it draws a kept drawing again (a tall bar in bands);
+  // it keeps only a few drawings.
   void scrollBarsDrawnAsTheStyleBeneath() {
     auto* style = qobject_cast<platform::ProgramStyle*>(QApplication::style());
     QVERIFY(style);
@@ -492,30 +493,36 @@ class TestPlatform : public QObject {
       using QScrollBar::QScrollBar;
       using QScrollBar::initStyleOption;
     };
-    const auto drawn = [](QStyle* by, Bar& bar, qreal scale) {
+    // A scale is either the painter's (printing, previews) or the picture's
+    // pixel ratio (a screen of high density).
+    const auto drawn = [](QStyle* by, Bar& bar, qreal scale, bool ratio = false) {
       QStyleOptionSlider opt;
       bar.initStyleOption(&opt);
-      QImage img((bar.size() * scale).grownBy({0, 0, 1, 1}), QImage::Format_ARGB32_Premultiplied);
+      opt.subControls = QStyle::SC_All;
+      QImage img(bar.size() * scale, QImage::Format_ARGB32_Premultiplied);
       img.fill(Qt::transparent);
+      if (ratio) img.setDevicePixelRatio(scale);
       QPainter p(&img);
-      p.scale(scale, scale);
+      if (!ratio) p.scale(scale, scale);
       by->drawComplexControl(QStyle::CC_ScrollBar, &opt, &p, &bar);
       return img;
     };
     for (Qt::Orientation o : {Qt::Vertical, Qt::Horizontal})
       for (int value : {0, 40, 100})
         for (bool enabled : {true, false})
-          for (qreal scale : {1.0, 2.0}) {
-            Bar bar(o);
-            bar.resize(o == Qt::Vertical ? QSize(14, 300) : QSize(260, 14));
-            bar.setRange(0, 100);
-            bar.setPageStep(30);
-            bar.setValue(value);
-            bar.setEnabled(enabled);
-            const QImage expected = drawn(beneath, bar, scale);
-            QCOMPARE(drawn(style, bar, scale), expected);
-            QCOMPARE(drawn(style, bar, scale), expected);  // from what was kept
-          }
+          for (qreal scale : {1.0, 2.0, 1.5})
+            for (bool ratio : {false, true}) {
+              Bar bar(o);
+              bar.resize(o == Qt::Vertical ? QSize(14, 300) : QSize(260, 14));
+              bar.setRange(0, 100);
+              bar.setPageStep(30);
+              bar.setValue(value);
+              bar.setEnabled(enabled);
+              const QImage expected = drawn(beneath, bar, scale, ratio);
+              QVERIFY(expected.pixel(expected.width() / 2, expected.height() / 2) != 0);
+              QCOMPARE(drawn(style, bar, scale, ratio), expected);
+              QCOMPARE(drawn(style, bar, scale, ratio), expected);  // from what was kept
+            }
     QVERIFY(style->keptCount() <= platform::ProgramStyle::kKept);
     Bar bar(Qt::Vertical);
     for (int h = 100; h < 100 + 2 * platform::ProgramStyle::kKept; ++h) {
