@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 #include "platform/ChildMenus.h"
 #include "platform/Twips.h"
@@ -149,26 +150,29 @@ Form* Forms::lookup(std::type_index type) {
   return nullptr;
 }
 
-bool Forms::hasSpare(std::type_index type) {
-  for (const Entry& e : spares())
-    if (e.type == type && e.widget) return true;
-  return false;
+namespace {
+
+// The spare of a type, dropping any whose window is gone.
+std::vector<Entry>::iterator spareOf(std::type_index type) {
+  auto& r = spares();
+  r.erase(std::remove_if(r.begin(), r.end(), [](const Entry& e) { return !e.widget; }), r.end());
+  return std::find_if(r.begin(), r.end(), [type](const Entry& e) { return e.type == type; });
 }
+
+}  // namespace
+
+bool Forms::hasSpare(std::type_index type) { return spareOf(type) != spares().end(); }
 
 void Forms::putSpare(std::type_index type, Form* f) {
   spares().push_back(Entry{type, f, f->formWidget()});
 }
 
 Form* Forms::takeSpare(std::type_index type) {
-  auto& r = spares();
-  for (auto it = r.begin(); it != r.end(); ++it) {
-    if (it->type != type) continue;
-    Entry e = *it;
-    r.erase(it);
-    if (e.widget) return e.form;
-    break;
-  }
-  return nullptr;
+  const auto it = spareOf(type);
+  if (it == spares().end()) return nullptr;
+  Form* f = it->form;
+  spares().erase(it);
+  return f;
 }
 
 void Forms::load(Form* f) {

@@ -11,8 +11,8 @@ namespace platform {
 
 // The program's style: the platform's default style, except that a scroll
 // bar's drawing is kept and drawn again while the bar looks the same.
-// Drawing a scroll bar afresh takes about a millisecond in the default
-// style, and a reading repaints several large ones. The standard icons
+// Drawing a scroll bar afresh takes many times as long as drawing a kept
+// picture of it, and a reading repaints several large ones. The standard icons
 // (a child window's system menu, a menu bar's overflow button) are made
 // once: the default style reads them from their files each time a child
 // window or menu bar is built.
