@@ -218,6 +218,11 @@ void frmAuto::Form_Load() {
 }
 
 void frmAuto::Form_Unload(bool&) {
+  // The window itself goes only once control is back in the event loop,
+  // which for a new reading is after its deal: its card pictures are let
+  // go now, so that two readings' pictures are never held at once.
+  for (QLabel* slot : p)
+    if (slot) slot->setPixmap(QPixmap());
   if (shell::mainface::isOpen()) {
     shell::mainface::setWelcomeVisible(true);
     shell::mainface::setQuerentStripVisible(false);

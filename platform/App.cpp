@@ -26,12 +26,17 @@ void setUpAllocator() {
   // touching fresh pages again for every picture costs far more than
   // decoding it. Blocks up to 1 MB therefore come from the heap, whose
   // freed space the next reading takes again. Fixing the threshold also
-  // stops glibc raising it (up to 32 MB) and keeps its trim threshold, so
-  // larger blocks still go back at once. One heap for all threads: the
-  // pictures read on worker threads are freed on the window's thread, and
-  // a heap per thread would keep each thread's share of them.
+  // stops glibc raising it (up to 32 MB), so larger blocks still go back at
+  // once. One heap for all threads: the pictures read on worker threads are
+  // freed on the window's thread, and a heap per thread would keep each
+  // thread's share of them.
   mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
   mallopt(M_ARENA_MAX, 1);
+  // Free space at the heap's top goes back to the system only past 8 MB.
+  // A reading lets a few megabytes of pictures go and takes as much again
+  // for the next one; given back each time, those pages would be touched
+  // afresh, one fault each, in the click that deals the next reading.
+  mallopt(M_TRIM_THRESHOLD, 8 * 1024 * 1024);
 #endif
 }
 

@@ -58,9 +58,7 @@ void drawCardBack(QPainter& p, const QRectF& r) {
   p.drawEllipse(inner.center(), inner.width() * 0.36, inner.width() * 0.36);
 }
 
-}  // namespace
-
-QPixmap splashPicture() {
+QPixmap drawSplashPicture() {
   QPixmap pm(500, 334);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
@@ -113,7 +111,7 @@ QPixmap splashPicture() {
   return pm;
 }
 
-QPixmap pageBackground() {
+QPixmap drawPageBackground() {
   QPixmap pm(600, 400);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
@@ -130,6 +128,21 @@ QPixmap pageBackground() {
   p.setPen(Qt::NoPen);
   p.drawPath(starPath(QPointF(90, 300), 48, 20, 8));
   return pm;
+}
+
+}  // namespace
+
+// Each is drawn once and shared by every window that shows it: drawn anew
+// for each window, each copy would hold its own pixels, and each drawing
+// leaves its working memory behind in the heap.
+QPixmap splashPicture() {
+  static const QPixmap kept = drawSplashPicture();
+  return kept;
+}
+
+QPixmap pageBackground() {
+  static const QPixmap kept = drawPageBackground();
+  return kept;
 }
 
 QIcon tarotIcon() {

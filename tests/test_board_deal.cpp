@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QLabel>
+#include <QPointer>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <set>
@@ -363,6 +364,18 @@ class TestBoardDeal : public QObject {
       QCOMPARE(platform::twTop(slot), placeOf(index, k).top);
       QCOMPARE(rgb(slot->pixmap()), face(tarotState().lngChosenCards.at(k)));
     }
+  }
+
+  // An unloaded board lets its card pictures go at once, though the window
+  // itself is deleted only later: the next reading is dealt meanwhile.
+  void unloadedBoardLetsPicturesGo() {
+    chooseReading(1, QStringLiteral("Three Cards"), 3);
+    frmAuto* board = Forms::get<frmAuto>();
+    const QPointer<QLabel> slot = board->p[0];
+    QVERIFY(!slot->pixmap().isNull());
+    Forms::unload<frmAuto>();
+    QVERIFY(slot);
+    QVERIFY(slot->pixmap().isNull());
   }
 
   // A card whose picture cannot be read shows a plain card back, never the

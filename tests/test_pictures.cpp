@@ -149,6 +149,10 @@ class TestPictures : public QObject {
     QCOMPARE(shell::cardBack().size(), QSize(145, 250));
     QCOMPARE(shell::cardBackSmall().size(), QSize(27, 48));
     QCOMPARE(tarot::splashPicture().size(), QSize(500, 334));
+    QCOMPARE(tarot::pageBackground().size(), QSize(600, 400));
+    // Drawn once: every window that shows one shares its pixels.
+    QCOMPARE(tarot::splashPicture().cacheKey(), tarot::splashPicture().cacheKey());
+    QCOMPARE(tarot::pageBackground().cacheKey(), tarot::pageBackground().cacheKey());
     // A face-down card shows nothing of which way up it lies.
     const QImage back = shell::cardBack().toImage().convertToFormat(QImage::Format_RGB32);
     QVERIFY(meanDifference(back, back.transformed(QTransform().rotate(180))) < 4);
