@@ -94,11 +94,42 @@ QPixmap loadPicture(const QString& path) {
 // Shared with the workers, so that a batch dropped before its pictures are
 // read leaves them nothing dangling.
 struct PicturesAhead::Shared {
+  struct Job {
+    QString path;
+    bool halfTurn = false;
+    bool claimed = false;  // a worker or the GUI thread is reading it
+    bool done = false;
+    QImage image;
+    QImage turned;
+  };
   QMutex mutex;
   QWaitCondition arrived;
-  std::vector<QImage> images;
-  std::vector<QImage> turned;
-  std::vector<bool> done;
+  std::vector<Job> jobs;
+
+  // Claims job i for the calling thread; false when another one has it.
+  bool claim(std::size_t i) {
+    QMutexLocker lock(&mutex);
+    if (jobs[i].claimed) return false;
+    jobs[i].claimed = true;
+    return true;
+  }
+  // Reads job i's picture (the job claimed by the caller) and hands it in.
+  void read(std::size_t i) {
+    QString path;
+    bool halfTurn = false;
+    {
+      QMutexLocker lock(&mutex);
+      path = jobs[i].path;
+      halfTurn = jobs[i].halfTurn;
+    }
+    QImage img = readPicture(path);
+    QImage turned = halfTurn && !img.isNull() ? turnHalf(img) : QImage();
+    QMutexLocker lock(&mutex);
+    jobs[i].image = std::move(img);
+    jobs[i].turned = std::move(turned);
+    jobs[i].done = true;
+    arrived.wakeAll();
+  }
 };
 
 PicturesAhead::PicturesAhead(const QStringList& paths) : shared_(std::make_shared<Shared>()) {
@@ -106,31 +137,25 @@ PicturesAhead::PicturesAhead(const QStringList& paths) : shared_(std::make_share
 }
 
 int PicturesAhead::add(const QString& path, bool halfTurn) {
-  int i = 0;
+  std::size_t i = 0;
   {
     QMutexLocker lock(&shared_->mutex);
-    i = int(shared_->done.size());
-    shared_->images.emplace_back();
-    shared_->turned.emplace_back();
-    shared_->done.push_back(false);
+    i = shared_->jobs.size();
+    Shared::Job job;
+    job.path = path;
+    job.halfTurn = halfTurn;
+    shared_->jobs.push_back(std::move(job));
   }
-  readers().start([shared = shared_, path, i, halfTurn] {
-    QImage img = readPicture(path);
-    // The half turn is made here too, off the window's thread.
-    QImage turned = halfTurn && !img.isNull() ? turnHalf(img) : QImage();
-    QMutexLocker lock(&shared->mutex);
-    shared->images[std::size_t(i)] = std::move(img);
-    shared->turned[std::size_t(i)] = std::move(turned);
-    shared->done[std::size_t(i)] = true;
-    shared->arrived.wakeAll();
+  readers().start([shared = shared_, i] {
+    if (shared->claim(i)) shared->read(i);
   });
-  return i;
+  return int(i);
 }
 
 bool PicturesAhead::takeOver(int i) {
   {
     QMutexLocker lock(&shared_->mutex);
-    if (i < 0 || std::size_t(i) >= shared_->done.size()) return false;
+    if (i < 0 || std::size_t(i) >= shared_->jobs.size()) return false;
   }
   const std::size_t at = std::size_t(i);
   if (taken_.size() <= at) {
@@ -139,14 +164,19 @@ bool PicturesAhead::takeOver(int i) {
     handedOutTurned_.resize(at + 1);
   }
   if (taken_[at]) return true;
+  // A picture no worker has started yet is read here rather than waited
+  // for: when the workers are slow to get the processor, the caller does
+  // not sit idle behind them.
+  if (shared_->claim(at)) shared_->read(at);
   QImage img, turned;
   {
     QMutexLocker lock(&shared_->mutex);
-    while (!shared_->done[at]) shared_->arrived.wait(&shared_->mutex);
-    img = std::move(shared_->images[at]);
-    turned = std::move(shared_->turned[at]);
-    shared_->images[at] = QImage();
-    shared_->turned[at] = QImage();
+    while (!shared_->jobs[at].done) shared_->arrived.wait(&shared_->mutex);
+    Shared::Job& job = shared_->jobs[at];
+    img = std::move(job.image);
+    turned = std::move(job.turned);
+    job.image = QImage();
+    job.turned = QImage();
   }
   if (!img.isNull()) handedOut_[at] = QPixmap::fromImage(std::move(img));
   if (!turned.isNull()) handedOutTurned_[at] = QPixmap::fromImage(std::move(turned));

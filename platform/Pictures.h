@@ -28,14 +28,15 @@ QPixmap loadPicture(const QString& path);
 // Picture files read and decoded on worker threads from the moment this is
 // made, handed out on the GUI thread in any order. Reading a batch of
 // pictures this way takes about the time of the slowest one, and the GUI
-// thread can do other work meanwhile.
+// thread can do other work meanwhile. A picture asked for before any worker
+// has started on it is read by the asking thread itself.
 class PicturesAhead {
  public:
   explicit PicturesAhead(const QStringList& paths);
   // Starts reading one more picture; its index follows the others. With
   // halfTurn the worker also makes the picture's half turn (turnHalf).
   int add(const QString& path, bool halfTurn = false);
-  // The picture of paths[i] (waiting for it if it is still being read), or
+  // The picture of paths[i] (waiting for it if a worker is reading it), or
   // a null pixmap when it cannot be read or i is out of range.
   QPixmap picture(int i);
   // Its half turn, when it was asked for with add; else a null pixmap.
@@ -44,8 +45,8 @@ class PicturesAhead {
  private:
   struct Shared;
   std::shared_ptr<Shared> shared_;
-  // Waits for picture i and takes it and its half turn over; false when i
-  // is out of range.
+  // Takes picture i and its half turn over, reading them here when no
+  // worker has started on them; false when i is out of range.
   bool takeOver(int i);
   // Pictures already handed out, and their half turns; the first hand-out
   // takes the decoded pixels over without a copy.

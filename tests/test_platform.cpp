@@ -15,6 +15,17 @@
 #include <QTextBlock>
 #include <QAbstractTextDocumentLayout>
 #include <QSignalSpy>
+#include <QBuffer>
+#include <QThread>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#if defined(Q_OS_UNIX)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "platform/App.h"
 #include "platform/Forms.h"
@@ -355,6 +366,68 @@ class TestPlatform : public QObject {
     QVERIFY(ahead.halfTurned(99).isNull());
 
     for (int i = 0; i < 20; ++i) platform::PicturesAhead dropped({dir + "/a.png", dir + "/b.jpg"});
+  }
+
+  // While every worker is held up on a picture that has not arrived (named
+  // pipes no one has written to yet), a picture asked for meanwhile is read
+  // by the asking thread instead of waiting behind them. The held pictures
+  // come in afterwards and are handed out as usual.
+  void pictureReadByTheAskerWhenWorkersAreHeld() {
+#if defined(Q_OS_UNIX)
+    const QString dir = testsupport::tempDir();
+    QImage small(3, 2, QImage::Format_RGB32);
+    small.fill(Qt::green);
+    QVERIFY(small.save(dir + "/mine.png"));
+    QByteArray png;
+    {
+      QBuffer buffer(&png);
+      buffer.open(QIODevice::WriteOnly);
+      QVERIFY(small.save(&buffer, "PNG"));
+    }
+    // At least as many held pictures as there can be workers.
+    const int held = std::max(2, QThread::idealThreadCount());
+    QStringList pipes;
+    for (int k = 0; k < held; ++k) {
+      pipes << dir + QStringLiteral("/held%1.png").arg(k);
+      QCOMPARE(::mkfifo(QFile::encodeName(pipes.back()).constData(), 0600), 0);
+    }
+    platform::PicturesAhead ahead{QStringList()};
+    for (const QString& pipe : pipes) ahead.add(pipe);
+    const int mine = ahead.add(dir + "/mine.png");
+
+    std::mutex m;
+    std::condition_variable cv;
+    bool handedOut = false;
+    bool releasedFirst = false;
+    std::thread releaser([&] {
+      {
+        std::unique_lock<std::mutex> lock(m);
+        // Long enough never to pass by on a slow machine; without the
+        // asker reading the picture itself, it would come only after this.
+        if (!cv.wait_for(lock, std::chrono::seconds(20), [&] { return handedOut; }))
+          releasedFirst = true;
+      }
+      for (const QString& pipe : pipes) {
+        const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY);
+        if (fd < 0) continue;
+        (void)!::write(fd, png.constData(), size_t(png.size()));
+        ::close(fd);
+      }
+    });
+    const QPixmap got = ahead.picture(mine);
+    {
+      std::lock_guard<std::mutex> lock(m);
+      handedOut = true;
+    }
+    cv.notify_all();
+    QCOMPARE(got.size(), QSize(3, 2));
+    QCOMPARE(got.toImage().pixelColor(1, 1), QColor(Qt::green));
+    for (int k = 0; k < held; ++k) QCOMPARE(ahead.picture(k).size(), QSize(3, 2));
+    releaser.join();
+    QVERIFY2(!releasedFirst, "the picture waited for the held workers");
+#else
+    QSKIP("needs named pipes");
+#endif
   }
 
   // A picture kept as bare pixels comes back exactly, translucent pixels
