@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QStyleOption>
@@ -356,6 +357,10 @@ namespace {
 // Keeps a window's repaint requests while it is held; the window's
 // changed areas stay marked meanwhile and are painted by one request at
 // the end.
+// How deep a chain of layouts, each setting off its parent's, a held
+// window's paint waits for.
+constexpr int kLayoutRounds = 8;
+
 class PaintHoldFilter : public QObject {
  public:
   explicit PaintHoldFilter(QWidget* window) : QObject(window) {
@@ -409,7 +414,22 @@ PaintHold::~PaintHold() {
   QObject* window = filter->parent();
   const bool held = filter->held;
   delete filter;
-  if (held) QCoreApplication::postEvent(window, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+  if (!held) return;
+  // The layouts the held work set off are settled before the paint. Each
+  // one settled can set off its parent's (a child's new size hint), and
+  // such a layout is queued behind a paint asked for now: it would move
+  // what was just painted, and paint it a second time.
+  const QPointer<QObject> target(window);
+  QMetaObject::invokeMethod(
+      window,
+      [target] {
+        for (int round = 0; round < kLayoutRounds; ++round)
+          QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        if (target)
+          QCoreApplication::postEvent(target, new QEvent(QEvent::UpdateRequest),
+                                      Qt::LowEventPriority);
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QLabel>
+#include <QVBoxLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
@@ -670,6 +671,47 @@ class TestPlatform : public QObject {
       delete gone;
     }
     QTest::qWait(10);
+  }
+
+  // A held change that sets off a chain of layouts (a label's new size, its
+  // box's, the window's) is painted once, after the chain has run, not once
+  // before the last layout and again after it.
+  void paintHoldWaitsForLayouts() {
+    QWidget window;
+    auto* outer = new QVBoxLayout(&window);
+    auto* box = new QWidget(&window);
+    auto* inner = new QVBoxLayout(box);
+    auto* label = new QLabel(QStringLiteral("short"), box);
+    inner->addWidget(label);
+    outer->addWidget(box);
+    auto* below = new QLabel(QStringLiteral("below"), &window);
+    outer->addWidget(below);
+    outer->addStretch();
+    window.resize(300, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(20);
+    int paints = 0;
+    struct Counter : QObject {
+      int* n;
+      explicit Counter(int* count) : n(count) {}
+      bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++*n;
+        return false;
+      }
+    } counter(&paints);
+    window.installEventFilter(&counter);
+    const int belowTop = below->y();
+    {
+      platform::PaintHold hold(&window);
+      label->setText(QStringLiteral("two lines\nnow"));
+      QTest::qWait(30);  // an event pump inside the work: nothing painted
+      QCOMPARE(paints, 0);
+      label->setText(QStringLiteral("a label of\nthree lines\nnow"));
+    }
+    QTRY_VERIFY(below->y() > belowTop);
+    QTest::qWait(50);
+    QCOMPARE(paints, 1);
   }
 
   // A bulk change takes the widget out of sight and brings it back with its
