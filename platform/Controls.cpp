@@ -354,13 +354,13 @@ QString stripAccel(const QString& caption) {
 
 namespace {
 
-// Keeps a window's repaint requests while it is held; the window's
-// changed areas stay marked meanwhile and are painted by one request at
-// the end.
 // How deep a chain of layouts, each setting off its parent's, a held
 // window's paint waits for.
 constexpr int kLayoutRounds = 8;
 
+// Keeps a window's repaint requests while it is held; the window's
+// changed areas stay marked meanwhile and are painted by one request at
+// the end.
 class PaintHoldFilter : public QObject {
  public:
   explicit PaintHoldFilter(QWidget* window) : QObject(window) {
