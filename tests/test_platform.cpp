@@ -89,6 +89,16 @@ class Lone : public QWidget, public platform::Form {
   void Form_Load() override { ++counters.loads; }
 };
 
+// Counts the paint events of the widgets it is installed on.
+struct PaintCounter : QObject {
+  int* n;
+  explicit PaintCounter(int* count) : n(count) {}
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++*n;
+    return false;
+  }
+};
+
 }  // namespace
 
 class TestPlatform : public QObject {
@@ -638,14 +648,7 @@ class TestPlatform : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::qWait(20);
     int paints = 0;
-    struct Counter : QObject {
-      int* n;
-      explicit Counter(int* count) : n(count) {}
-      bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) ++*n;
-        return false;
-      }
-    } counter(&paints);
+    PaintCounter counter(&paints);
     label->installEventFilter(&counter);
     {
       platform::PaintHold outer(&window);
@@ -692,14 +695,7 @@ class TestPlatform : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::qWait(20);
     int paints = 0;
-    struct Counter : QObject {
-      int* n;
-      explicit Counter(int* count) : n(count) {}
-      bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) ++*n;
-        return false;
-      }
-    } counter(&paints);
+    PaintCounter counter(&paints);
     window.installEventFilter(&counter);
     const int belowTop = below->y();
     {
