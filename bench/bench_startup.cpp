@@ -109,7 +109,10 @@ int main(int argc, char** argv) {
   bench::printRow(QStringLiteral("bare Qt main window"), m, QString(), true);
   bench::printRow(QStringLiteral("ratio program / bare, pair by pair"), r,
                   QStringLiteral("median at most 1.2"), r.median <= 1.2);
-  std::printf("  ratio of the medians: %.2f\n", f.median / m.median);
+  // Three places: a median of 1.204 fails the goal, and two would show it
+  // as 1.20 beside "NOT met".
+  std::printf("  median ratio of the pairs: %.3f; ratio of the medians: %.3f\n", r.median,
+              f.median / m.median);
 
   // Where the program's start goes: the median time from launch to each
   // mark, and the step from the mark before.
