@@ -7,6 +7,7 @@
 
 int main(int argc, char* argv[]) {
   platform::setUpAllocator();
+  platform::connectSessionBusEarly();
   platform::readFontConfigurationEarly();
   QApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral(AURAVANE_PROGRAM_NAME));

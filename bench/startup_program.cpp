@@ -12,6 +12,7 @@
 int main(int argc, char** argv) {
   const qint64 mainNs = bench::nowNs();
   platform::setUpAllocator();
+  platform::connectSessionBusEarly();
   platform::readFontConfigurationEarly();
   QStandardPaths::setTestModeEnabled(true);
   bench::PaintClock app(argc, argv);

@@ -62,10 +62,9 @@ void initApplication(QApplication& app) {
   installProgramStyle(app);
   app.setQuitOnLastWindowClosed(false);  // the program ends through its own quit path
   // The first window's first control would set the accessibility bridge
-  // up; it is set up here instead. Doing so connects to the session bus,
-  // and where the session has none the bus library starts a helper
-  // process to look for one: that is quickest while the program is still
-  // small and no other thread of it is at work, which holds only now.
+  // up; it is set up here instead, at a known point. It takes the session
+  // bus connection that connectSessionBusEarly began, waiting for whatever
+  // of it is left.
   QAccessible::isActive();
 }
 

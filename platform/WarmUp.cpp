@@ -1,6 +1,7 @@
 #include "platform/WarmUp.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -17,17 +18,24 @@ namespace platform {
 
 namespace {
 
-// Joined at the latest when the program ends.
-struct EarlyReading {
+// A thread started before the application object, joined at the latest
+// when the program ends.
+struct EarlyThread {
   std::thread thread;
-  ~EarlyReading() {
+  void join() {
     if (thread.joinable()) thread.join();
   }
+  ~EarlyThread() { join(); }
 };
 
 std::thread& earlyReading() {
-  static EarlyReading reading;
+  static EarlyThread reading;
   return reading.thread;
+}
+
+EarlyThread& busConnecting() {
+  static EarlyThread connecting;
+  return connecting;
 }
 
 }  // namespace
@@ -41,6 +49,17 @@ void readFontConfigurationEarly() {
   const auto init = reinterpret_cast<Init>(::dlsym(RTLD_DEFAULT, "FcInit"));
   if (!init) return;
   earlyReading() = std::thread([init] { init(); });
+}
+
+void connectSessionBusEarly() {
+  if (busConnecting().thread.joinable()) return;
+  // Qt takes the first thread that asks for its thread data for the main
+  // thread; that must be this one, not the helper.
+  QThread::currentThread();
+  busConnecting().thread = std::thread([] { QDBusConnection::sessionBus(); });
+  // The connection stays with the bus library's own manager; the helper
+  // only opens it, and is done long before the application object goes.
+  qAddPostRoutine([] { busConnecting().join(); });
 }
 
 void warmUpInBackground() {

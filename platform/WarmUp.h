@@ -21,6 +21,15 @@ void warmUpInBackground();
 // main; warmUpInBackground waits for it.
 void readFontConfigurationEarly();
 
+// Starts connecting to the session bus on a thread of its own, before the
+// application object exists. The accessibility bridge, which the first
+// control sets up, needs that connection and waits for it; where the
+// session names no bus, the bus library first runs a helper program to look
+// for one, and the window's thread would stand still meanwhile. Made here,
+// the connection is ready or nearly so by then. Call in main, from the
+// thread that makes the application, once the allocator is set up.
+void connectSessionBusEarly();
+
 // Draws the characters in the font, each at every quarter pixel across, on
 // a picture that is then dropped, and measures them: the font keeps the
 // glyphs it renders, so text of these characters is later laid out and
