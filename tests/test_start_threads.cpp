@@ -5,7 +5,6 @@
 // window's thread are taken for another thread's.
 #include <QDBusConnection>
 #include <QTest>
-#include <QThread>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
